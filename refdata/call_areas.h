@@ -1,0 +1,17 @@
+// Whether a call sign belongs to the USA or to Canada, judged from the first
+// two characters of its effective prefix.
+#pragma once
+
+#include <string_view>
+
+namespace kestrum {
+
+// True for prefixes AA-AG, AI-AK, and K, N or W followed by anything but H, L
+// or P; false otherwise and when the call has no prefix.
+bool IsUsCall(std::string_view call);
+
+// True for prefixes CF-CK, CY, CZ, VA-VG, VO, VX, VY and XJ-XO; false
+// otherwise and when the call has no prefix.
+bool IsCanadianCall(std::string_view call);
+
+}  // namespace kestrum
