@@ -1,0 +1,30 @@
+// MessageLog: the information, warning and error lines of one conversion run,
+// and the order in which the message list shows them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kestrum {
+
+enum class MessageKind { kInformation = 0, kWarning = 1, kError = 2 };
+
+// One list of owned lines per kind, each kept oldest first.
+struct MessageLog {
+  std::array<std::vector<std::string>, 3> lines;
+
+  const std::vector<std::string>& Of(MessageKind kind) const {
+    return lines[static_cast<std::size_t>(kind)];
+  }
+};
+
+// Adds a copy of `text` to the list of `kind`.
+void LogMessage(MessageLog& log, MessageKind kind, std::string text);
+
+// The lines of the message list after a run: the information lines, then the
+// warnings, then the errors, each group oldest first and followed by one empty
+// line; a kind without lines adds nothing, not even the empty line.
+std::vector<std::string> MessageListLines(const MessageLog& log);
+
+}  // namespace kestrum

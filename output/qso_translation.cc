@@ -1,0 +1,209 @@
+#include "output/qso_translation.h"
+
+#include <string_view>
+
+#include "core/messages.h"
+#include "core/string_printf.h"
+#include "output/adif_writer.h"
+#include "output/contest_exchange.h"
+#include "output/utc_time.h"
+#include "refdata/band_limits.h"
+#include "refdata/band_remap.h"
+#include "refdata/call_prefix.h"
+#include "refdata/default_rst.h"
+#include "refdata/name_table.h"
+
+namespace kestrum {
+namespace {
+
+// Logs from 8.xx on whose time flag is 0 store every time 7 hours late.
+constexpr std::int64_t kStoredTimeOffset = 25200;
+
+// Contest indexes with rules of their own in the translation.
+constexpr int kArrlSweepstakes = 7;
+constexpr int kArrlVhf = 8;
+constexpr int kFieldDay = 9;
+constexpr int kDxpedition = 11;
+constexpr int kCaliforniaQsoParty = 12;
+constexpr int kArrlVhfSweepstakes = 15;
+constexpr int kModeRtty = 3;
+constexpr int kModeFm = 4;
+
+// Contacts the logger kept on its satellite "bands", which the ADIF file
+// leaves out without a message.
+bool IsSatelliteContact(const LogHeader& header, int band, int sixMeters) {
+  const int version = header.version;
+  switch (header.contestIndex) {
+    case kFieldDay:
+      return (band == 12 && version < 900) || (band == 16 && version >= 900);
+    case kDxpedition:
+      return (band == 10 && version <= 947 && !sixMeters) ||
+             (band == 12 && version <= 984) || (band == 13 && version >= 985);
+    default:
+      return false;
+  }
+}
+
+bool HasDigit(std::string_view text) {
+  return text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+void WriteFrequencies(const QsoRecord& qso, int bandIndex,
+                      ConversionContext& context) {
+  const bool mainIsB = (qso.flags & kFlagMainIsB) != 0;
+  const std::uint32_t main = mainIsB ? qso.frequencyB : qso.frequencyA;
+  const std::uint32_t other = mainIsB ? qso.frequencyA : qso.frequencyB;
+  if (!IsInBand(main / 1000000.0, bandIndex)) return;
+  if ((qso.flags & kFlagSplit) != 0 && IsInBand(other / 1000000.0, bandIndex) &&
+      main != other) {
+    AddField(context, "FREQ", FormatMegahertz(other));
+    AddField(context, "FREQ_RX", FormatMegahertz(main));
+  } else {
+    AddField(context, "FREQ", FormatMegahertz(main));
+  }
+}
+
+}  // namespace
+
+std::string FormatMegahertz(std::uint32_t hertz) {
+  std::string text = StringPrintf("%f", hertz / 1000000.0);
+  const std::size_t point = text.find('.');
+  while (point != std::string::npos && text.size() - point - 1 > 3 &&
+         text.back() == '0') {
+    text.pop_back();
+  }
+  return text;
+}
+
+std::string GeneratedContestId(int contestIndex, int modeIndex, int month,
+                               bool adif3) {
+  const std::string mode(AdifModeName(modeIndex));
+  switch (contestIndex) {
+    case 0:
+      return "CQ-WW-" + mode;
+    case 1:
+      return "CQ-160-" + mode;
+    case 2:
+      return "CQ-WPX-" + mode;
+    case 3:
+    case 4:
+      return "ARRL-DX-" + mode;
+    case 5:
+      return "ARRL-10";
+    case 6:
+      return "ARRL-160";
+    case 7:
+      return "ARRL-SS-" + mode;
+    case 8:
+      if (month == 6) return "ARRL-VHF-JUN";
+      if (month == 9) return "ARRL-VHF-SEP";
+      return {};
+    case 9:
+      return "ARRL-FIELD-DAY";
+    case 10:
+    case 16:
+      return "DARC-WAEDC-" + mode;
+    case 12:
+      return "CA-QSO-PARTY";
+    case 13:
+      return "IARU-HF";
+    case 15:
+      return "ARRL-VHF-JAN";
+    case 19:
+      return adif3 ? "RAC-CANADA-DAY" : "RAC";
+    case 23:
+      return adif3 ? "RAC-CANADA-WINTER" : "RAC";
+    case 20:
+      return "RSGB-IOTA";
+    case 21:
+    case 22:
+      return "FL-QSO-PARTY";
+    case 24:
+      return "OCEANIA-DX-" + mode;
+    case 25:
+      return "PACC";
+    case 26:
+    case 27:
+      return "NEQP";
+    case 28:
+      return "NA-SPRINT-" + mode;
+    case 29:
+      return "NAQP-" + mode;
+    default:  // 11, 14, 17, 18, and 30 on: no identifier
+      return {};
+  }
+}
+
+int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
+                 ConversionContext& context) {
+  std::int64_t time = qso.time;
+  if (header.version >= 800 && header.timeFlag == 0) time -= kStoredTimeOffset;
+  const UtcTime utc = BreakDownUtc(time);
+  const std::string dateText =
+      StringPrintf("%04d%02d%02d", utc.year, utc.month, utc.day);
+  const std::string timeText =
+      context.withSeconds
+          ? StringPrintf("%02d%02d%02d", utc.hour, utc.minute, utc.second)
+          : StringPrintf("%02d%02d", utc.hour, utc.minute);
+
+  if (IsSatelliteContact(header, qso.band, context.sixMeters)) return 1;
+  if (qso.call == header.operatorCall || !HasDigit(qso.call)) {
+    LogMessage(log, MessageKind::kWarning,
+               StringPrintf(text::kSkipping, qso.call.c_str(),
+                            dateText.c_str(), timeText.c_str()));
+    return 0;
+  }
+
+  AddField(context, "CALL", qso.call);
+  AddField(context, "QSO_DATE", dateText);
+  AddField(context, "TIME_ON", timeText);
+
+  int mode = qso.mode != 0 ? qso.mode : header.modeIndex;
+  if ((header.contestIndex == kArrlVhf ||
+       header.contestIndex == kArrlVhfSweepstakes) &&
+      mode == kModeRtty) {
+    mode = kModeFm;  // the VHF contests log FM where others log RTTY
+  }
+  AddField(context, "MODE", AdifModeName(mode));
+
+  const int bandIndex = RemapBand(header.contestIndex, header.version, qso.band);
+  std::string_view bandName = BandName(bandIndex);
+  if (context.adif3 && bandName == "LHT") bandName = "SUBMM";
+  AddField(context, "BAND", bandName);
+
+  if (context.withFrequency) WriteFrequencies(qso, bandIndex, context);
+
+  const int defaultReport = DefaultRst(mode);
+  AddField(context, "RST_SENT", StringPrintf("%-1d", defaultReport));
+  const bool reportNotLogged = header.contestIndex == kArrlSweepstakes ||
+                               header.contestIndex == kFieldDay ||
+                               header.contestIndex == kCaliforniaQsoParty;
+  const int receivedReport =
+      reportNotLogged ? defaultReport
+                      : static_cast<std::int16_t>(qso.receivedNumber);
+  AddField(context, "RST_RCVD", StringPrintf("%-1d", receivedReport));
+
+  WriteExchangeFields(log, qso, header, context);
+
+  // The prefix is worked out for every contact, written only when asked for.
+  const std::optional<std::string> prefix = EffectivePrefix(qso.call);
+  if (context.wpxOption && prefix) AddField(context, "PFX", *prefix);
+  if (context.vexoOption && !context.flagText.empty()) {
+    AddField(context, context.adif3 ? "APP_ZR_FLAGS" : "FLAGS",
+             context.flagText);
+  }
+  if (context.operatorOption) {
+    AddField(context, "OPERATOR", header.operatorCall);
+  }
+  if (context.contestIdText == kGeneratedContestId) {
+    AddField(context, "CONTEST_ID",
+             GeneratedContestId(header.contestIndex, mode, utc.month,
+                                context.adif3 != 0));
+  } else {
+    AddField(context, "CONTEST_ID", context.contestIdText);
+  }
+  EndRecord(context);
+  return 0;
+}
+
+}  // namespace kestrum

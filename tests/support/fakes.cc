@@ -1,0 +1,118 @@
+#include "tests/support/fakes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kestrum::testing {
+namespace {
+
+class MemoryInput final : public InputFile {
+ public:
+  MemoryInput(Bytes bytes, std::optional<std::size_t> failsAfter)
+      : bytes_(std::move(bytes)), failsAfter_(failsAfter) {}
+
+  std::size_t Read(std::span<std::byte> buffer) override {
+    std::size_t end = bytes_.size();
+    if (failsAfter_ && *failsAfter_ < end) end = *failsAfter_;
+    const std::size_t count =
+        position_ >= end ? 0 : std::min(buffer.size(), end - position_);
+    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_),
+                count, buffer.begin());
+    position_ += count;
+    if (count < buffer.size() && failsAfter_ &&
+        *failsAfter_ < bytes_.size()) {
+      failed_ = true;
+    }
+    return count;
+  }
+  bool Seek(std::uint64_t offset) override {
+    position_ = static_cast<std::size_t>(offset);
+    return true;
+  }
+  bool Failed() const override { return failed_; }
+
+ private:
+  Bytes bytes_;
+  std::optional<std::size_t> failsAfter_;
+  std::size_t position_ = 0;
+  bool failed_ = false;
+};
+
+class MemoryOutput final : public OutputFile {
+ public:
+  MemoryOutput(MemoryFileAccess& owner, std::string path)
+      : owner_(owner), path_(std::move(path)) {}
+
+  bool Write(std::string_view text) override {
+    if (failed_) return false;
+    if (owner_.writeFailsAfter &&
+        text_.size() + text.size() > *owner_.writeFailsAfter) {
+      failed_ = true;
+      return false;
+    }
+    text_.append(text);
+    return true;
+  }
+  bool Commit() override {
+    if (failed_ || owner_.commitFails) return false;
+    Bytes bytes(text_.size());
+    std::memcpy(bytes.data(), text_.data(), text_.size());
+    owner_.files[path_] = std::move(bytes);
+    return true;
+  }
+
+ private:
+  MemoryFileAccess& owner_;
+  std::string path_;
+  std::string text_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<InputFile> MemoryFileAccess::OpenInput(
+    const std::string& path) {
+  const auto found = files.find(path);
+  if (found == files.end() || unreadable.count(path) != 0) return nullptr;
+  return std::make_unique<MemoryInput>(found->second, readFailsAfter);
+}
+
+std::unique_ptr<OutputFile> MemoryFileAccess::CreateOutput(
+    const std::string& path) {
+  if (uncreatable.count(path) != 0) return nullptr;
+  return std::make_unique<MemoryOutput>(*this, path);
+}
+
+bool MemoryFileAccess::SameFile(const std::string& first,
+                                const std::string& second) {
+  return first == second || aliases.count({first, second}) != 0 ||
+         aliases.count({second, first}) != 0;
+}
+
+std::optional<std::string> MemoryFileAccess::Text(
+    const std::string& path) const {
+  const auto found = files.find(path);
+  if (found == files.end()) return std::nullopt;
+  return std::string(reinterpret_cast<const char*>(found->second.data()),
+                     found->second.size());
+}
+
+RunResult MemoryRun::Convert(const Bytes& log, const std::string& input,
+                             const std::string& output) {
+  files.files[input] = log;
+  RunEnvironment env{ui, files, clock};
+  result = RunConversion(input, output, header, context, env);
+  return result;
+}
+
+std::string MemoryRun::Output(const std::string& output) const {
+  std::string text = files.Text(output).value_or("<no file>");
+  const std::size_t revised = text.find("Last revised ");
+  if (revised != std::string::npos) {
+    const std::size_t end = text.find('\n', revised);
+    text.replace(revised, end - revised, "Last revised BUILD");
+  }
+  return text;
+}
+
+}  // namespace kestrum::testing

@@ -1,0 +1,97 @@
+// In-memory stand-ins for the world around a conversion run: files (with
+// failures to inject), a ConversionUi that records what it was asked to show,
+// and a clock that tells the times a test gives it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/conversion_run.h"
+#include "core/conversion_ui.h"
+#include "core/file_access.h"
+#include "tests/support/log_builder.h"
+
+namespace kestrum::testing {
+
+class MemoryFileAccess final : public FileAccess {
+ public:
+  std::map<std::string, Bytes> files;  // by name; ADIF files hold their text
+  std::set<std::string> unreadable;    // names that cannot be opened
+  std::set<std::string> uncreatable;   // names that cannot be created
+  // Reads fail after this many bytes of any input (the end of good media).
+  std::optional<std::size_t> readFailsAfter;
+  // Writes fail once this many bytes were written (a full disk).
+  std::optional<std::size_t> writeFailsAfter;
+  bool commitFails = false;
+  // Pairs of names that lead to the same file, besides equal names.
+  std::set<std::pair<std::string, std::string>> aliases;
+
+  std::unique_ptr<InputFile> OpenInput(const std::string& path) override;
+  std::unique_ptr<OutputFile> CreateOutput(const std::string& path) override;
+  bool SameFile(const std::string& first, const std::string& second) override;
+
+  // The text of a file, or nullopt when there is none.
+  std::optional<std::string> Text(const std::string& path) const;
+};
+
+class RecordingUi final : public ConversionUi {
+ public:
+  std::vector<std::string> errorBoxes;
+  std::vector<std::string> informationBoxes;
+  std::vector<std::string> messageList;
+  int messageListUpdates = 0;
+
+  void ShowErrorBox(std::string_view text) override {
+    errorBoxes.emplace_back(text);
+  }
+  void ShowInformationBox(std::string_view text) override {
+    informationBoxes.emplace_back(text);
+  }
+  void ReplaceMessageList(const std::vector<std::string>& lines) override {
+    messageList = lines;
+    ++messageListUpdates;
+  }
+};
+
+// Tells the times in `times`, one per call, and then the last one again.
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::vector<std::int64_t> times)
+      : times_(std::move(times)) {}
+  std::int64_t Now() override {
+    const std::int64_t now = times_.at(std::min(next_, times_.size() - 1));
+    ++next_;
+    return now;
+  }
+
+ private:
+  std::vector<std::int64_t> times_;
+  std::size_t next_ = 0;
+};
+
+// A whole run in memory: the log is "in.bin", the output "out.adi", the clock
+// starts at 2026-12-08 00:00:00 UTC and the records take no time.
+struct MemoryRun {
+  MemoryFileAccess files;
+  RecordingUi ui;
+  FixedClock clock{{1796688000}};
+  LogHeader header;
+  ConversionContext context;
+  RunResult result;
+
+  RunResult Convert(const Bytes& log, const std::string& input = "in.bin",
+                    const std::string& output = "out.adi");
+  // The ADIF text written, with the two header lines that depend on the
+  // build ("Last revised") shown as "Last revised BUILD".
+  std::string Output(const std::string& output = "out.adi") const;
+};
+
+}  // namespace kestrum::testing
