@@ -1,0 +1,144 @@
+#include "core/file_access.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/conversion_run.h"
+#include "tests/support/fakes.h"
+#include "tests/support/log_builder.h"
+
+namespace kestrum {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DiskFileAccessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("kestrum-files-" +
+            std::string(::testing::UnitTest::GetInstance()
+                            ->current_test_info()
+                            ->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const {
+    return (dir_ / name).string();
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static void Write(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  // Files in the folder besides the given ones: leftovers of a run.
+  std::size_t FileCount() const {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+  }
+
+  fs::path dir_;
+  DiskFileAccess files_;
+};
+
+TEST_F(DiskFileAccessTest, OutputReplacesTargetOnlyOnCommit) {
+  Write(Path("out.adi"), "old");
+  auto output = files_.CreateOutput(Path("out.adi"));
+  ASSERT_NE(output, nullptr);
+  EXPECT_TRUE(output->Write("new text\n"));
+  EXPECT_EQ(Read(Path("out.adi")), "old");
+  EXPECT_TRUE(output->Commit());
+  output.reset();
+  EXPECT_EQ(Read(Path("out.adi")), "new text\n");
+  EXPECT_EQ(FileCount(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(DiskFileAccessTest, DroppedOutputLeavesTargetAndNoTemporary) {
+  Write(Path("out.adi"), "old");
+  auto output = files_.CreateOutput(Path("out.adi"));
+  ASSERT_NE(output, nullptr);
+  output->Write("half");
+  output.reset();
+  EXPECT_EQ(Read(Path("out.adi")), "old");
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST_F(DiskFileAccessTest, OutputThroughSymbolicLinkKeepsTheLink) {
+  Write(Path("real.adi"), "old");
+  fs::create_symlink("real.adi", Path("link.adi"));
+  auto output = files_.CreateOutput(Path("link.adi"));
+  ASSERT_NE(output, nullptr);
+  output->Write("new");
+  ASSERT_TRUE(output->Commit());
+  EXPECT_TRUE(fs::is_symlink(Path("link.adi")));
+  EXPECT_EQ(Read(Path("real.adi")), "new");
+}
+
+TEST_F(DiskFileAccessTest, OutputKeepsPermissionsOfReplacedFile) {
+  Write(Path("out.adi"), "old");
+  fs::permissions(Path("out.adi"), fs::perms::owner_read |
+                                       fs::perms::owner_write |
+                                       fs::perms::group_read);
+  auto output = files_.CreateOutput(Path("out.adi"));
+  ASSERT_NE(output, nullptr);
+  ASSERT_TRUE(output->Commit());
+  EXPECT_EQ(fs::status(Path("out.adi")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write |
+                fs::perms::group_read);
+}
+
+TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFile) {
+  EXPECT_EQ(files_.OpenInput(Path("missing.bin")), nullptr);
+  EXPECT_EQ(files_.OpenInput(dir_.string()), nullptr) << "a folder";
+  EXPECT_EQ(files_.CreateOutput(Path("no/such/folder/out.adi")), nullptr);
+  EXPECT_EQ(files_.CreateOutput(dir_.string()), nullptr) << "a folder";
+}
+
+TEST_F(DiskFileAccessTest, FullDeviceFailsAtWriteOrCommit) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  auto output = files_.CreateOutput("/dev/full");
+  ASSERT_NE(output, nullptr);
+  const bool written = output->Write(std::string(100000, 'x'));
+  EXPECT_FALSE(written && output->Commit());
+  EXPECT_TRUE(fs::is_character_file("/dev/full")) << "the device survives";
+}
+
+TEST_F(DiskFileAccessTest, SameFileThroughLinksAndRelativePaths) {
+  Write(Path("log.bin"), "log");
+  fs::create_symlink("log.bin", Path("link.bin"));
+  fs::create_hard_link(Path("log.bin"), Path("hard.bin"));
+  EXPECT_TRUE(files_.SameFile(Path("log.bin"), Path("link.bin")));
+  EXPECT_TRUE(files_.SameFile(Path("log.bin"), Path("hard.bin")));
+  EXPECT_TRUE(
+      files_.SameFile(Path("log.bin"), (dir_ / "." / "log.bin").string()));
+  EXPECT_FALSE(files_.SameFile(Path("log.bin"), Path("log.adi")));
+}
+
+TEST_F(DiskFileAccessTest, RunRefusesOutputThatIsInputThroughLink) {
+  const testing::Bytes log = testing::BuildLog(testing::TestHeader{}, {});
+  ASSERT_TRUE(testing::WriteFile(Path("log.bin"), log));
+  fs::create_symlink("log.bin", Path("log.adi"));
+  testing::RecordingUi ui;
+  SystemClock clock;
+  RunEnvironment env{ui, files_, clock};
+  LogHeader header;
+  ConversionContext context;
+  EXPECT_EQ(RunConversion(Path("log.bin"), Path("log.adi"), header, context,
+                          env)
+                .status,
+            RunStatus::kFileError);
+  EXPECT_EQ(Read(Path("log.bin")).size(), log.size());
+  EXPECT_EQ(ui.errorBoxes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kestrum

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Kestrum
+# need, and only those that are missing. Runs apt-get as root, or through
+# sudo for other users.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
+  libwxgtk3.2-dev xvfb xauth xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev valgrind
+)
+if [ "${1:-}" = "--minimal" ]; then
+  # What the command-line demo needs.
+  packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libcli11-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null |
+      grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ "${#missing[@]}" -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
+  "${missing[@]}"
