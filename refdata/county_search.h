@@ -24,7 +24,7 @@ const Row* FindCountyRow(std::span<const Row> table, std::string_view key) {
     const int order = key.compare(row.key);
     if (order == 0) return &row;
     if (order < 0) {
-      upper = middle;
+      upper = middle - 1;
     } else {
       lower = middle + 1;
     }
