@@ -35,9 +35,15 @@ BuildStamp ThisBuild() { return BuildStamp{kBuildDate, kBuildTime}; }
 void AddField(ConversionContext& context, std::string_view name,
               std::string_view value) {
   if (value.empty()) return;
-  const std::string field = "<" + std::string(name) + ":" +
-                            std::to_string(value.size()) + ">" +
-                            std::string(value);
+  const std::string valueLength = std::to_string(value.size());
+  std::string field;
+  field.reserve(name.size() + valueLength.size() + value.size() + 3);
+  field.push_back('<');
+  field.append(name);
+  field.push_back(':');
+  field.append(valueLength);
+  field.push_back('>');
+  field.append(value);
   const int length = static_cast<int>(field.size());
   // The test leaves out the blank that follows, so a line reaches at most 80
   // columns. A field too long for any line stands alone on one.

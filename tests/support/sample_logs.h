@@ -4,6 +4,7 @@
 // in examples/ are exactly these and convert them to known ADIF text.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,10 @@ struct SampleLog {
 };
 
 std::vector<SampleLog> SampleLogs();
+
+// Test names and failure messages show a sample by its name.
+inline void PrintTo(const SampleLog& sample, std::ostream* out) {
+  *out << sample.name;
+}
 
 }  // namespace kestrum::testing
