@@ -8,6 +8,6 @@ tools/install-deps.sh
 build="${1:-build}"
 shift || true
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKESTRUM_BUILD_UI=ON "$@"
+  -DKESTRUM_BUILD_UI=ON -DKESTRUM_BUILD_BENCH=ON "$@"
 cmake --build "$build" -j "$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
