@@ -1,0 +1,37 @@
+// ConsoleUi: what a conversion run shows, printed instead of displayed. The
+// message list and the closing report go to standard output, an error box to
+// standard error; every text is printed as its bytes, one per line.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/conversion_ui.h"
+
+namespace kestrum::cli {
+
+class ConsoleUi final : public ConversionUi {
+ public:
+  // `out` and `err` must outlive the ConsoleUi.
+  ConsoleUi(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+  // The box's text on `err`, after everything printed on `out` so far.
+  void ShowErrorBox(std::string_view text) override;
+  // The box's text on `out`.
+  void ShowInformationBox(std::string_view text) override;
+  // Each line on `out`, in order. The list is not cleared: on a console each
+  // run's lines simply follow those of the run before.
+  void ReplaceMessageList(const std::vector<std::string>& lines) override;
+
+ private:
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+// Writes `text` and a line feed to `stream`, but no second line feed when the
+// text already ends in one of its own.
+void PrintLine(std::ostream& stream, std::string_view text);
+
+}  // namespace kestrum::cli

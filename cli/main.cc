@@ -1,0 +1,71 @@
+// kestrum-convert: converts ZR contest logs into ADIF files from the command
+// line. Run it with --help for the options.
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+
+#include "cli/command_line.h"
+#include "cli/console_ui.h"
+#include "cli/conversion_plan.h"
+#include "cli/convert_logs.h"
+#include "cli/exit_status.h"
+#include "core/clock.h"
+#include "core/conversion_run.h"
+#include "core/file_access.h"
+
+namespace {
+
+using kestrum::cli::ExitStatus;
+
+// Converts the planned logs on disk, reporting on the console.
+ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
+                         const kestrum::ConversionOptions& options) {
+  kestrum::cli::ConsoleUi ui(std::cout, std::cerr);
+  kestrum::DiskFileAccess files;
+  kestrum::SystemClock clock;
+  kestrum::RunEnvironment env{ui, files, clock};
+  ExitStatus status = kestrum::cli::ConvertLogs(plan.conversions, options, env);
+  // A report that never arrived (a full disk, a closed pipe) is a failure.
+  if (!std::cout.flush()) {
+    std::cerr << kestrum::cli::kProgramName
+              << ": could not write to standard output\n";
+    status = ExitStatus::kConversionError;
+  }
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kestrum::cli::CommandLine commandLine;
+  CLI::App app;
+  kestrum::cli::DefineCommandLine(app, commandLine);
+  if (argc <= 1) {
+    std::cerr << app.help();
+    return static_cast<int>(ExitStatus::kUsageError);
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& request) {  // --help or --version
+    return app.exit(request);
+  } catch (const CLI::ParseError& error) {
+    kestrum::cli::PrintUsageError(std::cerr, error.what());
+    return static_cast<int>(ExitStatus::kUsageError);
+  }
+
+  const kestrum::cli::ConversionPlan plan = kestrum::cli::PlanConversions(
+      commandLine.logPaths, commandLine.outputPath);
+  if (plan.problem != kestrum::cli::PlanProblem::kNone) {
+    kestrum::cli::PrintUsageError(std::cerr, plan.message);
+    return static_cast<int>(ExitStatus::kUsageError);
+  }
+  try {
+    return static_cast<int>(ConvertOnDisk(plan, commandLine.options));
+  } catch (const std::exception& failure) {
+    // Not a fault of the input, which the engine reports itself, but out of
+    // memory or the like: never let it pass for success.
+    std::cout.flush();
+    std::cerr << kestrum::cli::kProgramName << ": " << failure.what() << '\n';
+    return static_cast<int>(ExitStatus::kConversionError);
+  }
+}
