@@ -23,12 +23,14 @@ rm -rf "$samples"
 mkdir -p "$samples"
 cp "$top"/examples/*.bin "$samples/"
 status=0
-for log in "$samples"/*.bin; do
-  echo "\$ kestrum-convert --contest-id ${log#"$top"/}"
+cd "$samples"
+echo "Converting the sample logs in ${samples#"$top"/}:"
+echo
+for log in *.bin; do
+  echo "\$ kestrum-convert --contest-id $log"
   "$convert" --contest-id "$log" || status=$?
-  adif="${log%.bin}.adi"
-  echo "--- first records of ${adif#"$top"/}:"
-  sed -n '/^<EOH>/,$p' "$adif" | sed -n '3,9p'
+  echo "\$ sed -n '/^<EOH>/,\$p' ${log%.bin}.adi | head -8"
+  sed -n '/^<EOH>/,$p' "${log%.bin}.adi" | head -8
   echo
 done
 exit "$status"

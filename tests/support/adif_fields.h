@@ -33,8 +33,9 @@ inline std::vector<AdifField> ParseAdifFields(std::string_view text) {
     }
     const std::string length(text.substr(colon + 1, close - colon - 1));
     const std::size_t count = std::strtoul(length.c_str(), nullptr, 10);
-    fields.emplace_back(std::string(text.substr(position + 1, colon - position - 1)),
-                        std::string(text.substr(close + 1, count)));
+    fields.emplace_back(
+        std::string(text.substr(position + 1, colon - position - 1)),
+        std::string(text.substr(close + 1, count)));
     position = close + 1 + count;
   }
   return fields;
