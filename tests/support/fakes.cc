@@ -56,7 +56,8 @@ class MemoryOutput final : public OutputFile {
   bool Commit() override {
     if (failed_ || owner_.commitFails) return false;
     Bytes bytes(text_.size());
-    std::memcpy(bytes.data(), text_.data(), text_.size());
+    // An empty file has no data pointer, which memcpy must not be given.
+    if (!text_.empty()) std::memcpy(bytes.data(), text_.data(), text_.size());
     owner_.files[path_] = std::move(bytes);
     return true;
   }
