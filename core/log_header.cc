@@ -19,6 +19,7 @@ namespace {
 constexpr std::size_t kContestText = 0;
 constexpr std::size_t kVersionText = 32;
 constexpr std::size_t kCallText = 48;
+constexpr std::size_t kCallWidth = 32;  // bytes 48-79; the name follows
 constexpr std::size_t kNameText = 80;
 constexpr std::size_t kStreetText = 112;
 constexpr std::size_t kTownText = 176;
@@ -34,6 +35,7 @@ constexpr std::size_t kTimeFlag = 858;
 // 7.xx header offsets.
 constexpr std::size_t kPowerNumber7 = 11;
 constexpr std::size_t kCallText7 = 20;
+constexpr std::size_t kCallWidth7 = 14;  // bytes 20-33; the name follows
 constexpr std::size_t kNameText7 = 34;
 constexpr std::size_t kStreetText7 = 64;
 constexpr std::size_t kTownText7 = 104;
@@ -56,6 +58,12 @@ std::string HeaderText(ByteSpan block, std::size_t offset) {
   return ReadText(block, offset, block.size());
 }
 
+// The call sign is bounded by its own field: it goes into every contact's
+// OPERATOR field, which must fit on an ADIF line.
+std::string HeaderCall(ByteSpan block, std::size_t offset, std::size_t width) {
+  return ReadText(block, offset, width);
+}
+
 // The call sign from its first upper-case letter or digit on; "" if none.
 std::string TrimmedCall(std::string_view stored) {
   for (std::size_t i = 0; i < stored.size(); ++i) {
@@ -69,7 +77,7 @@ std::string TrimmedCall(std::string_view stored) {
 void FillLongHeader(MessageLog& log, ByteSpan block, LogHeader& header) {
   header.contestIndex = ReadU8(block, kContestNumber);
   header.modeIndex = ReadU8(block, kModeNumber);
-  header.operatorCall = TrimmedCall(HeaderText(block, kCallText));
+  header.operatorCall = TrimmedCall(HeaderCall(block, kCallText, kCallWidth));
   header.contest = HeaderText(block, kContestText);
   if (header.contest.empty()) {
     header.contest = std::string(ContestTextOfIndex(header.contestIndex));
@@ -92,7 +100,7 @@ void FillLongHeader(MessageLog& log, ByteSpan block, LogHeader& header) {
 }
 
 void FillHeader7(MessageLog& log, ByteSpan block, LogHeader& header) {
-  const std::string storedCall = HeaderText(block, kCallText7);
+  const std::string storedCall = HeaderCall(block, kCallText7, kCallWidth7);
   const std::string contestText = HeaderText(block, kContestText7);
   const std::string modeText = HeaderText(block, kModeText7);
   header.operatorCall = TrimmedCall(storedCall);
