@@ -9,8 +9,10 @@
 
 namespace kestrum {
 
-// Lines are packed into large blocks, each line followed by '\n', so that a
-// log of a million contacts costs little more memory than its ADIF text.
+// Lines are packed into blocks, each line followed by '\n', so that a log of
+// a million contacts costs little more memory than its ADIF text. Blocks
+// start small and double up to kBlockSize, so that a short log does not pay
+// for a large block.
 class OutputLineList {
  public:
   void Clear();
@@ -22,6 +24,7 @@ class OutputLineList {
   const std::vector<std::string>& Blocks() const { return blocks_; }
 
  private:
+  static constexpr std::size_t kFirstBlockSize = std::size_t{1} << 12;
   static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
   std::vector<std::string> blocks_;
   std::size_t lineCount_ = 0;
