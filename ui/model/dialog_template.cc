@@ -37,7 +37,7 @@ constexpr std::array<ControlTemplate, 17> kMainControls = {{
 
 constexpr std::array<ControlTemplate, 4> kAboutControls = {{
     {kNoControlId,   kStaticIcon,    "",                {11, 17, 20, 20}},
-    {kNoControlId,   kStaticText,    "",                {40, 10, 119, 8}},
+    {kNoControlId,   kVersionText,   "",                {40, 10, 119, 8}},
     {kNoControlId,   kStaticText,    text::kRightsLine, {40, 25, 119, 8}},
     {kAboutOkButton, kDefaultButton, "OK",              {178, 7, 50, 16}},
 }};

@@ -19,6 +19,7 @@ enum class ControlKind {
   kMessageListBox,  // list box with the lines of the last run; a tab stop
   kStaticIcon,      // the application icon
   kStaticText,
+  kVersionText,  // static text showing AboutVersionLine
 };
 
 // Left, top, width and height in dialog units.
@@ -30,8 +31,7 @@ struct DialogRect {
 };
 
 // `id` is a ControlId, or kNoControlId for a static control nobody
-// addresses. `label` is empty for controls without one; the about box's
-// version line gets its text from AboutVersionLine.
+// addresses. `label` is empty for controls without one.
 struct ControlTemplate {
   int id = 0;
   ControlKind kind = ControlKind::kStaticText;

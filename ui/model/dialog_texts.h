@@ -27,5 +27,7 @@ inline constexpr char kOutputExtension[] = "adi";
 // Help.
 inline constexpr char kBrowserNotStarted[] =
     "ERROR:  Could not start web browser.";
+inline constexpr char kGuideNotFound[] =
+    "ERROR:  Could not find the user guide; is Kestrum installed?";
 
 }  // namespace kestrum::text

@@ -1,0 +1,32 @@
+#include "ui/dialog_conversion_ui.h"
+
+#include <wx/arrstr.h>
+
+#include "ui/message_boxes.h"
+#include "ui/session_trace.h"
+#include "ui/wx_strings.h"
+
+namespace kestrum {
+
+void DialogConversionUi::ShowErrorBox(std::string_view text) {
+  kestrum::ShowErrorBox(&owner_, ToDisplayString(text));
+}
+
+void DialogConversionUi::ShowInformationBox(std::string_view text) {
+  kestrum::ShowInformationBox(&owner_, ToDisplayString(text));
+}
+
+void DialogConversionUi::ReplaceMessageList(
+    const std::vector<std::string>& lines) {
+  wxArrayString shown;
+  shown.reserve(lines.size());
+  for (const std::string& line : lines) shown.push_back(ToDisplayString(line));
+  messageList_.Set(shown);
+  // What the list holds now, read back from the control itself.
+  TraceShown("messages", wxString::Format("%u", messageList_.GetCount()));
+  for (unsigned i = 0; i < messageList_.GetCount(); ++i) {
+    TraceShown("message", messageList_.GetString(i));
+  }
+}
+
+}  // namespace kestrum

@@ -1,0 +1,29 @@
+#include "ui/help_page.h"
+
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+namespace kestrum {
+
+wxString FindUserGuide() {
+  wxFileName installed(wxStandardPaths::Get().GetExecutablePath());
+  installed.SetFullName(wxString());
+  installed = wxFileName(installed.GetPath() + wxFileName::GetPathSeparator() +
+                         wxString::FromUTF8(KESTRUM_GUIDE_FROM_EXECUTABLE));
+  installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+  if (installed.FileExists()) return installed.GetFullPath();
+
+  const wxString inSource = wxString::FromUTF8(KESTRUM_GUIDE_IN_SOURCE);
+  if (wxFileName::FileExists(inSource)) return inSource;
+  return wxString();
+}
+
+bool OpenInBrowser(const wxString& page) {
+  // The caller reports a failure in its own words.
+  wxLogNull noLogWindow;
+  return wxLaunchDefaultBrowser(wxFileName::FileNameToURL(page));
+}
+
+}  // namespace kestrum

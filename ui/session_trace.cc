@@ -1,0 +1,17 @@
+#include "ui/session_trace.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kestrum {
+
+void TraceShown(const char* what, const wxString& text) {
+  static const char* const path = std::getenv("KESTRUM_UI_TRACE");
+  if (path == nullptr || *path == '\0') return;
+  std::FILE* trace = std::fopen(path, "a");
+  if (trace == nullptr) return;
+  std::fprintf(trace, "%s\t%s\n", what, text.utf8_str().data());
+  std::fclose(trace);
+}
+
+}  // namespace kestrum
