@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   libwxgtk3.2-dev xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev valgrind
+  nodejs npm trustedqsl
 )
 if [ "${1:-}" = "--minimal" ]; then
   # What the command-line demo needs.
@@ -17,6 +18,8 @@ fi
 
 missing=()
 for package in "${packages[@]}"; do
+  # A node that brings its own npm stands in for Debian's npm package.
+  [ "$package" = npm ] && command -v npm >/dev/null && continue
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null |
       grep -q "install ok installed"; then
     missing+=("$package")

@@ -19,8 +19,9 @@ void DialogConversionUi::ShowInformationBox(std::string_view text) {
 void DialogConversionUi::ReplaceMessageList(
     const std::vector<std::string>& lines) {
   wxArrayString shown;
-  shown.reserve(lines.size());
-  for (const std::string& line : lines) shown.push_back(ToDisplayString(line));
+  for (const DisplayText& line : MessageListDisplay(lines)) {
+    shown.push_back(ToWxString(line));
+  }
   messageList_.Set(shown);
   // What the list holds now, read back from the control itself.
   TraceShown("messages", wxString::Format("%u", messageList_.GetCount()));

@@ -8,10 +8,10 @@
 namespace kestrum {
 
 wxString FindUserGuide() {
-  wxFileName installed(wxStandardPaths::Get().GetExecutablePath());
-  installed.SetFullName(wxString());
-  installed = wxFileName(installed.GetPath() + wxFileName::GetPathSeparator() +
-                         wxString::FromUTF8(KESTRUM_GUIDE_FROM_EXECUTABLE));
+  const wxString executableFolder =
+      wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+  wxFileName installed(executableFolder + wxFILE_SEP_PATH +
+                       wxString::FromUTF8(KESTRUM_GUIDE_FROM_EXECUTABLE));
   installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
   if (installed.FileExists()) return installed.GetFullPath();
 

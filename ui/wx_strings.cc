@@ -2,8 +2,6 @@
 
 #include <wx/strconv.h>
 
-#include "ui/model/display_text.h"
-
 namespace kestrum {
 
 wxString FromUtf8(std::string_view text) {
@@ -11,7 +9,10 @@ wxString FromUtf8(std::string_view text) {
 }
 
 wxString ToDisplayString(std::string_view runText) {
-  const DisplayText text = DisplayTextOf(runText);
+  return ToWxString(DisplayTextOf(runText));
+}
+
+wxString ToWxString(const DisplayText& text) {
   if (text.bytes.empty()) return wxString();
   if (text.encoding == TextEncoding::kUtf8) {
     return wxString::FromUTF8(text.bytes.data(), text.bytes.size());

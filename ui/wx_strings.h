@@ -11,13 +11,17 @@
 #include <string>
 #include <string_view>
 
+#include "ui/model/display_text.h"
+
 namespace kestrum {
 
 // A text of this program's own (a label, a title, a message), UTF-8.
 wxString FromUtf8(std::string_view text);
 
-// A run text (message-list line or message box text) as shown; see
-// ui/model/display_text.h for the rule.
+// A run text decoded as DisplayTextOf (ui/model/display_text.h) chose.
+wxString ToWxString(const DisplayText& text);
+
+// A run text (a message box's text) as shown.
 wxString ToDisplayString(std::string_view runText);
 
 // The bytes that name `path` in the file system, as the conversion run
