@@ -34,10 +34,11 @@ TEST(DialogModelTest, ProposesInputPathWithAdiExtension) {
       {"/logs/log.", "/logs/log.adi"},
       {"/logs/.zrlog", "/logs/.adi"},
       {"cq.bin", "cq.adi"},
-      // No '.' in the file name: proposed unchanged.
+      // No '.' at all: proposed unchanged.
       {"/logs/cqlog", "/logs/cqlog"},
-      // A '.' in a folder name is no extension.
-      {"/home/j.smith/cqlog", "/home/j.smith/cqlog"},
+      // The last '.' of the whole path counts, also in a folder name; the
+      // chooser shows the proposal before anything is written.
+      {"/home/j.smith/cqlog", "/home/j.adi"},
       {"/home/j.smith/cq.bin", "/home/j.smith/cq.adi"},
       {"", ""},
       // File-system bytes pass through untouched.

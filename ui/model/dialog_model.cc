@@ -9,13 +9,6 @@
 namespace kestrum {
 namespace {
 
-// Folder separators of the platform's paths.
-#ifdef _WIN32
-constexpr std::string_view kPathSeparators = "/\\:";
-#else
-constexpr std::string_view kPathSeparators = "/";
-#endif
-
 constexpr std::string_view kOutputExtension = ".adi";
 constexpr std::string_view kLogExtension = ".bin";
 
@@ -78,14 +71,8 @@ std::optional<bool> DialogModel::IsOptionChecked(int boxId) const {
 }
 
 std::string ProposeOutputPath(std::string_view inputPath) {
-  const std::size_t nameStart = [&] {
-    std::size_t separator = inputPath.find_last_of(kPathSeparators);
-    return separator == std::string_view::npos ? 0 : separator + 1;
-  }();
   const std::size_t dot = inputPath.rfind('.');
-  if (dot == std::string_view::npos || dot < nameStart) {
-    return std::string(inputPath);
-  }
+  if (dot == std::string_view::npos) return std::string(inputPath);
   std::string proposal(inputPath.substr(0, dot));
   proposal += kOutputExtension;
   return proposal;

@@ -63,12 +63,12 @@ class DialogModel {
   ConversionContext context_;
 };
 
-// The output file name proposed for the log `inputPath`: the path with its
-// file name's extension, everything from the last '.' of the file name on,
-// replaced by ".adi". A file name without '.' is proposed unchanged (the run
-// refuses to write over its own input); no input proposes "". A '.' in a
-// folder name is not an extension. The path is kept whole whatever its
-// length: a shortened path would name another file.
+// The output file name proposed for the log `inputPath`: the path with
+// everything from its last '.' on replaced by ".adi". A path without '.' is
+// proposed unchanged (the run refuses to write over its own input); no input
+// proposes "". The chooser shows the proposal for the user to confirm or
+// change, so a '.' in a folder name is taken as it comes. The path is kept
+// whole whatever its length: a shortened path would name another file.
 std::string ProposeOutputPath(std::string_view inputPath);
 
 // The log that a drop of `paths` (existing regular files, as the file
