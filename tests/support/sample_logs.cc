@@ -22,6 +22,16 @@ TestRecord Qso(const char* call, const char* exchange, std::uint8_t band,
   return r;
 }
 
+// A Field Day contact: the class is a transmitter count and a letter.
+TestRecord FieldDayQso(const char* call, const char* section,
+                       std::uint8_t count, char letter, std::uint8_t band,
+                       std::uint32_t hertz, std::int32_t time) {
+  TestRecord r = Qso(call, section, band, 0, hertz, time, 0);
+  r.transmitterCount = count;
+  r.classLetter = letter;
+  return r;
+}
+
 SampleLog CqWorldWide7() {
   SampleLog log{"cqww-7xx", {}, {}};
   TestHeader& h = log.header;
@@ -88,20 +98,12 @@ SampleLog FieldDay8() {
   h.call = "W1AW";
   h.timeFlag = 1;
   const std::int32_t t = UtcSeconds(2001, 6, 23, 18, 0, 0);
-  auto fd = [&](const char* call, const char* section, std::uint8_t count,
-                char letter, std::uint8_t band, std::uint32_t hertz,
-                std::int32_t at) {
-    TestRecord r = Qso(call, section, band, 0, hertz, at, 0);
-    r.transmitterCount = count;
-    r.classLetter = letter;
-    return r;
-  };
   log.records = {
-      fd("K2ABC", "NLI", 2, 'A', 4, 14250000, t),
-      fd("VE3XYZ", "ONE", 1, 'D', 3, 7200000, t + 30),
-      fd("W5SAT", "NTX", 1, 'B', 12, 145900000, t + 60),  // satellite
-      fd("KH6ABC", "PAC", 3, 'A', 11, 7190000, t + 90),    // band 11 is 40M
-      fd("K9XYZ", "IL", 5, 0, 13, 146520000, t + 120),     // band 13 is 2M
+      FieldDayQso("K2ABC", "NLI", 2, 'A', 4, 14250000, t),
+      FieldDayQso("VE3XYZ", "ONE", 1, 'D', 3, 7200000, t + 30),
+      FieldDayQso("W5SAT", "NTX", 1, 'B', 12, 145900000, t + 60),  // satellite
+      FieldDayQso("KH6ABC", "PAC", 3, 'A', 11, 7190000, t + 90),    // band 11 is 40M
+      FieldDayQso("K9XYZ", "IL", 5, 0, 13, 146520000, t + 120),     // band 13 is 2M
   };
   return log;
 }
@@ -116,21 +118,13 @@ SampleLog FieldDay9() {
   h.call = "N1FD";
   h.categoryNumber = 5;
   const std::int32_t t = UtcSeconds(2005, 6, 25, 19, 30, 0);
-  auto fd = [&](const char* call, const char* section, std::uint8_t count,
-                char letter, std::uint8_t band, std::uint32_t hertz,
-                std::int32_t at) {
-    TestRecord r = Qso(call, section, band, 0, hertz, at, 0);
-    r.transmitterCount = count;
-    r.classLetter = letter;
-    return r;
-  };
   log.records = {
-      fd("W1ABC", "CT", 2, 'A', 6, 14040000, t),
-      fd("DL1XX", "DX", 1, 'A', 6, 14041000, t + 40),
-      fd("K4SAT", "NFL", 1, 'B', 16, 435300000, t + 80),  // satellite
-      fd("N0ABC", "MN", 4, 'F', 3, 3550000, t + 120),      // band 3 is 80M
-      fd("KA1ABC", "EMA", 1, 'E', 17, 146000000, t + 160), // band 17 is 2M
-      fd("W2XYZ", "ENY", 2, 'A', 6, 14500000, t + 200),    // off the band
+      FieldDayQso("W1ABC", "CT", 2, 'A', 6, 14040000, t),
+      FieldDayQso("DL1XX", "DX", 1, 'A', 6, 14041000, t + 40),
+      FieldDayQso("K4SAT", "NFL", 1, 'B', 16, 435300000, t + 80),  // satellite
+      FieldDayQso("N0ABC", "MN", 4, 'F', 3, 3550000, t + 120),      // band 3 is 80M
+      FieldDayQso("KA1ABC", "EMA", 1, 'E', 17, 146000000, t + 160), // band 17 is 2M
+      FieldDayQso("W2XYZ", "ENY", 2, 'A', 6, 14500000, t + 200),    // off the band
   };
   log.records[0].mode = kSsb;
   log.records[0].frequencyA = 14250000;
