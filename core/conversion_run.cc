@@ -1,5 +1,8 @@
 #include "core/conversion_run.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <memory>
 
 #include "core/messages.h"
@@ -10,12 +13,6 @@
 
 namespace kestrum {
 namespace {
-
-// Shows the run's lines in the message list, and a box that says how the run
-// ended.
-void ShowMessages(ConversionUi& ui, const MessageLog& log) {
-  ui.ReplaceMessageList(MessageListLines(log));
-}
 
 RunResult FileError(ConversionUi& ui, const char* format,
                     const std::string& fileName) {
@@ -60,20 +57,22 @@ bool ConvertRecords(MessageLog& log, InputFile& file, const LogHeader& header,
   }
   FlushLine(context);
 
-  const long long elapsed = clock.Now() - context.startTime;
+  // A clock set back during the run counts as no time.
+  const std::int64_t elapsed =
+      std::clamp<std::int64_t>(clock.Now() - context.startTime, 0, INT_MAX);
   const int seconds = static_cast<int>(elapsed);
   const char* plural = seconds == 1 ? "" : "s";
-  const char* file_name = context.outputFileName.c_str();
+  const char* fileName = context.outputFileName.c_str();
   if (context.qsosIgnored > 0) {
     LogMessage(log, MessageKind::kInformation,
                StringPrintf(text::kSummaryNonSatellite, context.qsosWritten,
-                            seconds, plural, file_name));
+                            seconds, plural, fileName));
     LogMessage(log, MessageKind::kInformation,
                StringPrintf(text::kSatelliteIgnored, context.qsosIgnored));
   } else {
     LogMessage(log, MessageKind::kInformation,
                StringPrintf(text::kSummary, context.qsosWritten, seconds,
-                            plural, file_name));
+                            plural, fileName));
   }
   return readToEnd;
 }
@@ -125,12 +124,12 @@ RunResult RunConversion(const std::string& inputFileName,
   if (!written) {
     LogMessage(log, MessageKind::kError,
                StringPrintf(text::kWriteFailed, outputFileName.c_str()));
-    ShowMessages(env.ui, log);
+    env.ui.ReplaceMessageList(MessageListLines(log));
     env.ui.ShowErrorBox(
         StringPrintf(text::kOutputNotWritten, outputFileName.c_str()));
     return {RunStatus::kFileError, 0};
   }
-  ShowMessages(env.ui, log);
+  env.ui.ReplaceMessageList(MessageListLines(log));
   env.ui.ShowInformationBox(StringPrintf(
       text::kClosingReport, context.qsosWritten, outputFileName.c_str()));
   return {status, context.qsosWritten};

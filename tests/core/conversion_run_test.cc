@@ -103,7 +103,8 @@ TEST(ConversionRunTest, ElapsedSecondsTakeSingularOnlyForOne) {
   const struct {
     std::int64_t end;
     const char* line;
-  } cases[] = {{1000, "1 QSOs written in 0 seconds to out.adi"},
+  } cases[] = {{990, "1 QSOs written in 0 seconds to out.adi"},  // set back
+               {1000, "1 QSOs written in 0 seconds to out.adi"},
                {1001, "1 QSOs written in 1 second to out.adi"},
                {1002, "1 QSOs written in 2 seconds to out.adi"}};
   for (const auto& c : cases) {
