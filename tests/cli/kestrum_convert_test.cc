@@ -312,6 +312,53 @@ TEST_F(KestrumConvertTest, FileErrorsGoToStandardError) {
   EXPECT_EQ(Read("contest.bin").size(), ContestLog().size());
 }
 
+TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
+  WriteLog("contest.bin");
+  fs::create_directories(folder_ / "folder.bin");
+  fs::create_directories(folder_ / "sub");
+  fs::create_symlink("contest.bin", folder_ / "link.adi");
+  std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"folder.bin"}, "ERROR:  Could not open ZR BIN file folder.bin.\n"},
+      {{"-o", "contest.bin/out.adi", "contest.bin"},
+       "ERROR:  Could not create ADIF file contest.bin/out.adi.\n"},
+      {{"-o", "link.adi", "contest.bin"},
+       "ERROR:  ADIF file link.adi is the ZR BIN file itself; choose another "
+       "name.\n"},
+      {{"-o", "sub/../contest.bin", "contest.bin"},
+       "ERROR:  ADIF file sub/../contest.bin is the ZR BIN file itself; "
+       "choose another name.\n"},
+  };
+  if (fs::exists("/dev/full")) {
+    cases.push_back({{"-o", "/dev/full", "contest.bin"},
+                     "ERROR:  Could not write ADIF file /dev/full; it was left "
+                     "as it was.\n"});
+  }
+  if (geteuid() != 0) {  // the super-user reads any file
+    WriteLog("locked.bin");
+    fs::permissions(folder_ / "locked.bin", fs::perms::none);
+    cases.push_back(
+        {{"locked.bin"}, "ERROR:  Could not open ZR BIN file locked.bin.\n"});
+  }
+  for (const auto& [arguments, err] : cases) {
+    const ProcessResult result = Run(arguments);
+    EXPECT_EQ(result.exitStatus, 1) << err;
+    EXPECT_EQ(result.err, err);
+  }
+  EXPECT_EQ(Read("contest.bin"),
+            std::string(reinterpret_cast<const char*>(ContestLog().data()),
+                        ContestLog().size()));
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.adi"));
+  EXPECT_TRUE(fs::is_empty(folder_ / "folder.bin"));
+  EXPECT_FALSE(Exists("contest.adi"));
+  // Nothing but what the test made is left in the folder: no temporary file.
+  std::size_t entries = 0;
+  for (const auto& entry : fs::directory_iterator(folder_)) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, geteuid() != 0 ? 5u : 4u);
+}
+
 TEST_F(KestrumConvertTest, UnwritableStandardOutputIsAFailure) {
   WriteLog("contest.bin");
   const ProcessResult result = RunProcess(
