@@ -6,10 +6,57 @@
 #include <random>
 #include <system_error>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#endif
+
 namespace kestrum {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The file system's name for `bytes`, an 8-bit path as the program is given
+// it. On Windows those bytes are in the ANSI code page, as for every "A"
+// function of the system; std::filesystem would read them as Latin-1 there.
+fs::path PathOf(const std::string& bytes) {
+#ifdef _WIN32
+  if (bytes.empty()) return fs::path();
+  const int size = static_cast<int>(bytes.size());
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+  return fs::path(wide);
+#else
+  return fs::path(bytes);
+#endif
+}
+
+// Opens `path` for writing in text mode: when `exclusive`, only as a new
+// file, never one that is already there; otherwise emptied or created.
+std::FILE* OpenTextForWriting(const fs::path& path, bool exclusive) {
+#ifdef _WIN32
+  // The C library of Windows does not honour "x" in fopen modes.
+  const int flags =
+      _O_WRONLY | _O_CREAT | _O_TEXT | (exclusive ? _O_EXCL : _O_TRUNC);
+  const int descriptor = _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+  if (descriptor < 0) return nullptr;
+  std::FILE* file = _fdopen(descriptor, "w");
+  if (file == nullptr) _close(descriptor);
+  return file;
+#else
+  return std::fopen(path.c_str(), exclusive ? "wx" : "w");
+#endif
+}
 
 class DiskInputFile final : public InputFile {
  public:
@@ -107,7 +154,7 @@ fs::path ResolvedTarget(const fs::path& path) {
 
 std::unique_ptr<InputFile> DiskFileAccess::OpenInput(const std::string& path) {
   std::error_code error;
-  if (fs::is_directory(fs::path(path), error)) return nullptr;
+  if (fs::is_directory(PathOf(path), error)) return nullptr;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return nullptr;
   return std::make_unique<DiskInputFile>(file);
@@ -115,13 +162,13 @@ std::unique_ptr<InputFile> DiskFileAccess::OpenInput(const std::string& path) {
 
 std::unique_ptr<OutputFile> DiskFileAccess::CreateOutput(
     const std::string& path) {
-  const fs::path target = ResolvedTarget(fs::path(path));
+  const fs::path target = ResolvedTarget(PathOf(path));
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
   if (fs::is_directory(status)) return nullptr;
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     // A device or pipe cannot be replaced by renaming; write to it directly.
-    std::FILE* file = std::fopen(target.string().c_str(), "w");
+    std::FILE* file = OpenTextForWriting(target, false);
     if (file == nullptr) return nullptr;
     return std::make_unique<DiskOutputFile>(file, fs::path(), target);
   }
@@ -130,8 +177,7 @@ std::unique_ptr<OutputFile> DiskFileAccess::CreateOutput(
   for (int attempt = 0; attempt < 16; ++attempt) {
     fs::path temporary = target;
     temporary += ".kestrum-" + std::to_string(generator() % 1000000u) + ".tmp";
-    // "x": never open a file that is already there.
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wx");
+    std::FILE* file = OpenTextForWriting(temporary, true);
     if (file != nullptr) {
       return std::make_unique<DiskOutputFile>(file, temporary, target);
     }
@@ -143,7 +189,7 @@ std::unique_ptr<OutputFile> DiskFileAccess::CreateOutput(
 bool DiskFileAccess::SameFile(const std::string& first,
                               const std::string& second) {
   std::error_code error;
-  const bool same = fs::equivalent(fs::path(first), fs::path(second), error);
+  const bool same = fs::equivalent(PathOf(first), PathOf(second), error);
   return !error && same;
 }
 

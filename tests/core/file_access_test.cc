@@ -15,6 +15,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The output is written in text mode: Windows ends its lines in CR LF.
+#ifdef _WIN32
+constexpr char kLineEnd[] = "\r\n";
+#else
+constexpr char kLineEnd[] = "\n";
+#endif
+
+// Windows programs get no symbolic links without special rights, and keep
+// no permission bits beyond read-only.
+#ifdef _WIN32
+#define SKIP_WITHOUT_POSIX_FILES() \
+  GTEST_SKIP() << "no symbolic links or permission bits on Windows"
+#else
+#define SKIP_WITHOUT_POSIX_FILES() static_cast<void>(0)
+#endif
+
 class DiskFileAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,7 +74,7 @@ TEST_F(DiskFileAccessTest, OutputReplacesTargetOnlyOnCommit) {
   EXPECT_EQ(Read(Path("out.adi")), "old");
   EXPECT_TRUE(output->Commit());
   output.reset();
-  EXPECT_EQ(Read(Path("out.adi")), "new text\n");
+  EXPECT_EQ(Read(Path("out.adi")), std::string("new text") + kLineEnd);
   EXPECT_EQ(FileCount(), 1u) << "no temporary file is left behind";
 }
 
@@ -73,6 +89,7 @@ TEST_F(DiskFileAccessTest, DroppedOutputLeavesTargetAndNoTemporary) {
 }
 
 TEST_F(DiskFileAccessTest, OutputThroughSymbolicLinkKeepsTheLink) {
+  SKIP_WITHOUT_POSIX_FILES();
   Write(Path("real.adi"), "old");
   fs::create_symlink("real.adi", Path("link.adi"));
   auto output = files_.CreateOutput(Path("link.adi"));
@@ -84,6 +101,7 @@ TEST_F(DiskFileAccessTest, OutputThroughSymbolicLinkKeepsTheLink) {
 }
 
 TEST_F(DiskFileAccessTest, OutputKeepsPermissionsOfReplacedFile) {
+  SKIP_WITHOUT_POSIX_FILES();
   Write(Path("out.adi"), "old");
   fs::permissions(Path("out.adi"), fs::perms::owner_read |
                                        fs::perms::owner_write |
@@ -94,6 +112,34 @@ TEST_F(DiskFileAccessTest, OutputKeepsPermissionsOfReplacedFile) {
   EXPECT_EQ(fs::status(Path("out.adi")).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write |
                 fs::perms::group_read);
+}
+
+TEST_F(DiskFileAccessTest, SameFileThroughHardLinksAndRelativePaths) {
+  Write(Path("log.bin"), "log");
+  fs::create_hard_link(Path("log.bin"), Path("hard.bin"));
+  EXPECT_TRUE(files_.SameFile(Path("log.bin"), Path("hard.bin")));
+  EXPECT_TRUE(
+      files_.SameFile(Path("log.bin"), (dir_ / "." / "log.bin").string()));
+  EXPECT_FALSE(files_.SameFile(Path("log.bin"), Path("log.adi")));
+}
+
+// Paths are the system's 8-bit names: on Windows in the ANSI code page, in
+// which 0xe9 is e acute and 0x80 the euro sign (code page 1252) or another
+// letter; on Linux any bytes but '/' and NUL.
+TEST_F(DiskFileAccessTest, EightBitNamesReachTheSameFile) {
+  const std::string name = Path("caf\xe9\x80.adi");
+  auto output = files_.CreateOutput(name);
+  ASSERT_NE(output, nullptr);
+  EXPECT_TRUE(output->Write("text\n"));
+  ASSERT_TRUE(output->Commit());
+  output.reset();
+  EXPECT_EQ(Read(name), std::string("text") + kLineEnd);
+  EXPECT_EQ(FileCount(), 1u);
+
+  auto input = files_.OpenInput(name);
+  ASSERT_NE(input, nullptr);
+  EXPECT_TRUE(files_.SameFile(name, name));
+  EXPECT_FALSE(files_.SameFile(name, Path("cafe.adi")));
 }
 
 TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFile) {
@@ -112,18 +158,16 @@ TEST_F(DiskFileAccessTest, FullDeviceFailsAtWriteOrCommit) {
   EXPECT_TRUE(fs::is_character_file("/dev/full")) << "the device survives";
 }
 
-TEST_F(DiskFileAccessTest, SameFileThroughLinksAndRelativePaths) {
+TEST_F(DiskFileAccessTest, SameFileThroughSymbolicLinks) {
+  SKIP_WITHOUT_POSIX_FILES();
   Write(Path("log.bin"), "log");
   fs::create_symlink("log.bin", Path("link.bin"));
-  fs::create_hard_link(Path("log.bin"), Path("hard.bin"));
   EXPECT_TRUE(files_.SameFile(Path("log.bin"), Path("link.bin")));
-  EXPECT_TRUE(files_.SameFile(Path("log.bin"), Path("hard.bin")));
-  EXPECT_TRUE(
-      files_.SameFile(Path("log.bin"), (dir_ / "." / "log.bin").string()));
-  EXPECT_FALSE(files_.SameFile(Path("log.bin"), Path("log.adi")));
+  EXPECT_TRUE(files_.SameFile(Path("link.bin"), Path("log.bin")));
 }
 
 TEST_F(DiskFileAccessTest, RunRefusesOutputThatIsInputThroughLink) {
+  SKIP_WITHOUT_POSIX_FILES();
   const testing::Bytes log = testing::BuildLog(testing::TestHeader{}, {});
   ASSERT_TRUE(testing::WriteFile(Path("log.bin"), log));
   fs::create_symlink("log.bin", Path("log.adi"));
