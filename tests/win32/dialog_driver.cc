@@ -1,0 +1,351 @@
+// Drives Kestrum.exe as a user would, from another process, through the
+// window messages its controls answer: the desktop test of the Windows
+// dialog, run under Wine in a virtual X display by tools/windows-ci.sh.
+//
+//   dialog_driver KESTRUM_EXE FOLDER LOG [--click ID]... [--screenshot BMP]
+//
+// Starts the program in FOLDER, checks the fresh dialog, chooses LOG (a
+// file name in FOLDER) and FOLDER\chosen.adi through the two file choosers,
+// clicks the given option boxes, converts, and then checks the closing box,
+// the message list, a cancelled output chooser, Help, the about box from
+// the system menu and Exit. Prints the message list, one line each, and
+// the closing box's text, as kestrum-convert prints them; exits with 0 when
+// every check held. Each failed check prints a line beginning
+// "dialog test: ".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+#include "core/string_printf.h"
+#include "ui/model/control_ids.h"
+#include "ui/model/dialog_template.h"
+#include "ui/model/dialog_texts.h"
+
+namespace {
+
+using namespace kestrum;
+
+// Message boxes carry the program's title: its file name, Kestrum.exe,
+// without the extension.
+constexpr char kBoxCaption[] = "Kestrum";
+
+int failures = 0;
+
+void Check(bool holds, const std::string& what) {
+  if (holds) return;
+  ++failures;
+  std::printf("dialog test: %s\n", what.c_str());
+  std::fflush(stdout);
+}
+
+[[noreturn]] void Stop(const std::string& what) {
+  std::printf("dialog test: %s; stopping\n", what.c_str());
+  std::exit(1);
+}
+
+DWORD programProcess = 0;
+
+// The first visible top-level window of the program with `title`, waited
+// for up to 20 seconds.
+HWND WaitForWindow(const std::string& title) {
+  for (int tries = 0; tries < 400; ++tries) {
+    HWND found = nullptr;
+    while ((found = FindWindowExA(nullptr, found, "#32770", title.c_str()))) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(found, &process);
+      if (process == programProcess && IsWindowVisible(found)) return found;
+    }
+    Sleep(50);
+  }
+  Stop("no window \"" + title + "\" appeared");
+}
+
+void WaitUntilGone(HWND window, const std::string& what) {
+  for (int tries = 0; tries < 400 && IsWindow(window); ++tries) Sleep(50);
+  if (IsWindow(window)) Stop(what + " did not close");
+}
+
+// Asks the control itself: GetWindowText does not, for windows of other
+// processes.
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string joined;
+  for (const std::string& line : lines) joined += "[" + line + "]";
+  return joined;
+}
+
+// Texts of the visible static text controls of a dialog, in child order.
+std::vector<std::string> StaticTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (lstrcmpiA(className, "Static") == 0 && IsWindowVisible(child) &&
+        (style & SS_TYPEMASK) != SS_ICON) {
+      const std::string text = WindowText(child);
+      if (!text.empty()) texts.push_back(text);
+    }
+  }
+  return texts;
+}
+
+// Presses a button the way a click does, without waiting for what the
+// click opens: the program's handler may run a modal loop.
+void Click(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// The lines of a list box, converted to the ANSI code page. Asked for in
+// UTF-16: Wine hands other processes a list box's text in that form only.
+std::vector<std::string> ListLines(HWND dialog, int id) {
+  const HWND list = GetDlgItem(dialog, id);
+  std::vector<std::string> lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    if (length < 0) break;
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    char line[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, line, sizeof line - 1,
+                        nullptr, nullptr);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool IsChecked(HWND dialog, int id) {
+  return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Waits for the program's message box, checks its text and closes it.
+void ExpectMessageBox(const std::string& text) {
+  const HWND box = WaitForWindow(kBoxCaption);
+  const std::vector<std::string> texts = StaticTexts(box);
+  Check(!texts.empty() && texts.back() == text,
+        "message box shows \"" + (texts.empty() ? "" : texts.back()) +
+            "\", expected \"" + text + "\"");
+  Click(box, IDOK);
+  WaitUntilGone(box, "the message box");
+}
+
+BOOL CALLBACK FindFileNameEdit(HWND child, LPARAM found) {
+  constexpr int kFileNameField = 0x47c;  // cmb13, or the edit control in it
+  char className[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (GetDlgCtrlID(child) != kFileNameField ||
+      lstrcmpiA(className, "Edit") != 0) {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+// The file name field of an open or save chooser.
+HWND FileNameField(HWND chooser) {
+  HWND field = nullptr;
+  EnumChildWindows(chooser, FindFileNameEdit, reinterpret_cast<LPARAM>(&field));
+  if (field == nullptr) Stop("the chooser has no file name field");
+  return field;
+}
+
+// Answers the chooser titled `title` with `path`, or cancels it when
+// `path` is empty; returns what its file name field proposed.
+std::string AnswerChooser(const std::string& title, const std::string& path) {
+  const HWND chooser = WaitForWindow(title);
+  const HWND field = FileNameField(chooser);
+  const std::string proposed = WindowText(field);
+  if (path.empty()) {
+    Click(chooser, IDCANCEL);
+  } else {
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    Click(chooser, IDOK);
+  }
+  WaitUntilGone(chooser, "chooser \"" + title + "\"");
+  return proposed;
+}
+
+// Writes what `window` shows as a 24-bit BMP file.
+bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT place;
+  GetWindowRect(window, &place);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  SelectObject(memory, old);
+
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
+  std::vector<char> pixels(rowBytes * height);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4d42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return false;
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info, sizeof info, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  return std::fclose(out) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr,
+                 "usage: dialog_driver KESTRUM_EXE FOLDER LOG [--click ID]... "
+                 "[--screenshot BMP]\n");
+    return 2;
+  }
+  const std::string program = argv[1];
+  const std::string folder = argv[2];
+  const std::string log = folder + "\\" + argv[3];
+  std::vector<int> clicks;
+  std::string screenshot;
+  for (int i = 4; i + 1 < argc; i += 2) {
+    if (std::string(argv[i]) == "--click")
+      clicks.push_back(std::atoi(argv[i + 1]));
+    if (std::string(argv[i]) == "--screenshot") screenshot = argv[i + 1];
+  }
+  std::string proposal = log;
+  proposal.replace(proposal.rfind('.'), std::string::npos, ".adi");
+  const std::string chosen = folder + "\\chosen.adi";
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  std::string commandLine = "\"" + program + "\"";
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr,
+                      FALSE, 0, nullptr, folder.c_str(), &startup, &started)) {
+    Stop("could not start " + program);
+  }
+  programProcess = started.dwProcessId;
+  const HWND dialog = WaitForWindow(text::kMainTitle);
+
+  // The fresh dialog.
+  Check(ListLines(dialog, kInputList).empty(), "input list is not empty");
+  Check(ListLines(dialog, kOutputList).empty(), "output list is not empty");
+  for (const ControlTemplate& control : MainDialogTemplate().controls) {
+    if (control.kind != ControlKind::kCheckBox) continue;
+    const bool expected =
+        control.id == kSecondsBox || control.id == kFrequencyBox;
+    Check(IsChecked(dialog, control.id) == expected,
+          std::string("box \"") + std::string(control.label) +
+              (expected ? "\" is not checked" : "\" is checked"));
+  }
+  GUITHREADINFO focus = {};
+  focus.cbSize = sizeof focus;
+  GetGUIThreadInfo(started.dwThreadId, &focus);
+  Check(focus.hwndFocus == GetDlgItem(dialog, kChooseInputButton),
+        "\"ZR BIN\" does not have the focus");
+  // The system menu cannot be read from another process under Wine;
+  // dialog_test.cc checks it from inside.
+
+  // Convert before choosing anything.
+  Click(dialog, kConvertButton);
+  ExpectMessageBox(text::kMissingInput);
+
+  // The two choosers.
+  Click(dialog, kChooseInputButton);
+  Check(AnswerChooser(text::kInputChooserTitle, log).empty(),
+        "the input chooser did not start empty");
+  Check(ListLines(dialog, kInputList) == std::vector<std::string>{log},
+        "input list shows " + Joined(ListLines(dialog, kInputList)));
+  Click(dialog, kChooseOutputButton);
+  const std::string proposed = AnswerChooser(text::kOutputChooserTitle, chosen);
+  Check(proposed == proposal || folder + "\\" + proposed == proposal,
+        "output chooser proposed \"" + proposed + "\"");
+  Check(ListLines(dialog, kOutputList) == std::vector<std::string>{chosen},
+        "output list shows " + Joined(ListLines(dialog, kOutputList)));
+
+  for (const int id : clicks) {
+    const bool before = IsChecked(dialog, id);
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    Check(IsChecked(dialog, id) != before,
+          "box " + std::to_string(id) + " did not change");
+  }
+
+  // Convert; the closing box names the chosen file.
+  Click(dialog, kConvertButton);
+  const HWND box = WaitForWindow(kBoxCaption);
+  const std::vector<std::string> boxTexts = StaticTexts(box);
+  const std::string report = boxTexts.empty() ? "" : boxTexts.back();
+  const std::string tail = StringPrintf(" QSOs written to %s", chosen.c_str());
+  Check(report.size() > tail.size() &&
+            report.compare(report.size() - tail.size(), tail.size(), tail) == 0,
+        "closing box says \"" + report + "\"");
+  Click(box, IDOK);
+  WaitUntilGone(box, "the closing box");
+  const std::vector<std::string> messages = ListLines(dialog, kMessageList);
+  Check(!messages.empty() && messages.back().empty(),
+        "the message list does not end in an empty line");
+  for (const std::string& line : messages) std::printf("%s\n", line.c_str());
+  std::printf("%s\n", report.c_str());
+  std::fflush(stdout);
+  if (!screenshot.empty()) {
+    Check(SaveScreenshot(dialog, screenshot), "no screenshot written");
+  }
+
+  // A cancelled output chooser keeps the file chosen before.
+  Click(dialog, kChooseOutputButton);
+  AnswerChooser(text::kOutputChooserTitle, "");
+  Check(ListLines(dialog, kOutputList) == std::vector<std::string>{chosen},
+        "a cancelled chooser changed the output list");
+  Click(dialog, kConvertButton);
+  ExpectMessageBox(report);
+
+  // Help without a guide beside the program.
+  Click(dialog, kHelpButton);
+  ExpectMessageBox(text::kGuideNotFound);
+
+  // The about box, from the system menu, twice.
+  for (int round = 0; round < 2; ++round) {
+    PostMessageA(dialog, WM_SYSCOMMAND, kAboutCommand, 0);
+    const HWND about = WaitForWindow(text::kAboutTitle);
+    const std::vector<std::string> texts = StaticTexts(about);
+    Check(texts == std::vector<std::string>{std::string(AboutVersionLine()),
+                                            text::kRightsLine},
+          "the about box shows " + Joined(texts));
+    Click(about, IDOK);
+    WaitUntilGone(about, "the about box");
+  }
+
+  // Exit ends the program.
+  Click(dialog, kExitButton);
+  if (WaitForSingleObject(started.hProcess, 20000) != WAIT_OBJECT_0) {
+    Stop("the program did not end after Exit");
+  }
+  Check(!IsWindow(dialog), "the dialog outlived the program");
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+// The two file choosers of the main dialog on Windows, the system's common
+// "Open" and "Save As" dialogs. Paths are 8-bit text in the ANSI code page
+// and at most MAX_PATH - 1 (259) characters long, as the system's "A"
+// functions take them.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace kestrum::win32 {
+
+// The filters of the choosers as the system wants them: pairs of
+// description and patterns, each ended by NUL, the list by a second NUL
+// (the literal's own). The first pair is the one chosen at the start.
+inline constexpr char kInputFilters[] = "BIN Files\0*.bin;\0All Files\0*.*\0";
+inline constexpr char kOutputFilters[] =
+    "ADIF Files\0*.adi;*.adif\0All Files\0*.*\0";
+
+// Asks for the log to convert, starting from `current` (the chosen log, or
+// empty). Returns the full path of an existing file, or nullopt when the
+// user cancelled or the chooser failed.
+std::optional<std::string> ChooseInputFile(HWND owner,
+                                           const std::string& current);
+
+// Asks for the ADIF file to write, proposing `proposal`; asks before
+// overwriting an existing file. Returns the full path, or nullopt when the
+// user cancelled or the chooser failed. A proposal too long for the chooser
+// is not offered, since a shortened path would name another file.
+std::optional<std::string> ChooseOutputFile(HWND owner,
+                                            const std::string& proposal);
+
+}  // namespace kestrum::win32
