@@ -61,16 +61,19 @@ std::string PowerInWatts(std::string_view text) {
   // Times 1000: move the decimal point three places to the right.
   std::string watts(number);
   std::string rest(fraction);
-  rest.resize(std::max<std::size_t>(rest.size(), 3), '0');
-  watts += rest.substr(0, 3);
-  if (rest.size() > 3) watts += "." + rest.substr(3);
-  const std::size_t firstNonZero = watts.find_first_not_of('0');
-  if (firstNonZero == std::string::npos || watts[firstNonZero] == '.') {
-    watts.erase(0, firstNonZero == std::string::npos ? watts.size() - 1
-                                                     : firstNonZero - 1);
-  } else {
-    watts.erase(0, firstNonZero);
+  if (rest.size() < 3) rest.append(3 - rest.size(), '0');
+  watts.append(rest, 0, 3);
+  if (rest.size() > 3) {
+    watts.push_back('.');
+    watts.append(rest, 3);
   }
+  // No leading zeros, but one stays alone or before the decimal point.
+  std::size_t leading = 0;
+  while (leading + 1 < watts.size() && watts[leading] == '0' &&
+         watts[leading + 1] != '.') {
+    ++leading;
+  }
+  watts.erase(0, leading);
   return watts;
 }
 

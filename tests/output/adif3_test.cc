@@ -240,7 +240,9 @@ TEST(Adif3Test, ReceivedPowerBecomesWatts) {
       {"W", std::nullopt},   {"ABC", std::nullopt},
       {"1.5", std::nullopt}, {"K1", std::nullopt},
       {"KWK", std::nullopt}, {"1KWW", std::nullopt},
-      {"", std::nullopt},
+      {"", std::nullopt},    {"1.2345KW", "1234.5"},
+      {"0K", "0"},           {"0.0005K", "0.5"},
+      {"007", "007"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.exchange);
