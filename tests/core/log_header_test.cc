@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
 
@@ -13,28 +11,6 @@ namespace {
 using testing::Bytes;
 using testing::TestHeader;
 
-class MemoryFile : public InputFile {
- public:
-  explicit MemoryFile(Bytes bytes) : bytes_(std::move(bytes)) {}
-  std::size_t Read(std::span<std::byte> buffer) override {
-    const std::size_t count =
-        std::min(buffer.size(), bytes_.size() - std::min(at_, bytes_.size()));
-    if (count > 0) std::memcpy(buffer.data(), bytes_.data() + at_, count);
-    at_ += count;
-    return count;
-  }
-  bool Seek(std::uint64_t offset) override {
-    at_ = static_cast<std::size_t>(offset);
-    return true;
-  }
-  bool Failed() const override { return false; }
-  std::size_t Position() const { return at_; }
-
- private:
-  Bytes bytes_;
-  std::size_t at_ = 0;
-};
-
 struct HeaderRead {
   LogHeader header;
   MessageLog log;
@@ -43,7 +19,7 @@ struct HeaderRead {
 
 HeaderRead Read(const Bytes& bytes) {
   HeaderRead read;
-  MemoryFile file(bytes);
+  testing::MemoryInputFile file(bytes);
   ReadLogHeader(read.log, "log.bin", file, read.header);
   read.position = file.Position();
   return read;

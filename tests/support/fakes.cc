@@ -6,38 +6,6 @@
 namespace kestrum::testing {
 namespace {
 
-class MemoryInput final : public InputFile {
- public:
-  MemoryInput(Bytes bytes, std::optional<std::size_t> failsAfter)
-      : bytes_(std::move(bytes)), failsAfter_(failsAfter) {}
-
-  std::size_t Read(std::span<std::byte> buffer) override {
-    std::size_t end = bytes_.size();
-    if (failsAfter_ && *failsAfter_ < end) end = *failsAfter_;
-    const std::size_t count =
-        position_ >= end ? 0 : std::min(buffer.size(), end - position_);
-    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_),
-                count, buffer.begin());
-    position_ += count;
-    if (count < buffer.size() && failsAfter_ &&
-        *failsAfter_ < bytes_.size()) {
-      failed_ = true;
-    }
-    return count;
-  }
-  bool Seek(std::uint64_t offset) override {
-    position_ = static_cast<std::size_t>(offset);
-    return true;
-  }
-  bool Failed() const override { return failed_; }
-
- private:
-  Bytes bytes_;
-  std::optional<std::size_t> failsAfter_;
-  std::size_t position_ = 0;
-  bool failed_ = false;
-};
-
 class MemoryOutput final : public OutputFile {
  public:
   MemoryOutput(MemoryFileAccess& owner, std::string path)
@@ -71,11 +39,25 @@ class MemoryOutput final : public OutputFile {
 
 }  // namespace
 
+std::size_t MemoryInputFile::Read(std::span<std::byte> buffer) {
+  std::size_t end = bytes_.size();
+  if (failsAfter_ && *failsAfter_ < end) end = *failsAfter_;
+  const std::size_t count =
+      position_ >= end ? 0 : std::min(buffer.size(), end - position_);
+  std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), count,
+              buffer.begin());
+  position_ += count;
+  if (count < buffer.size() && failsAfter_ && *failsAfter_ < bytes_.size()) {
+    failed_ = true;
+  }
+  return count;
+}
+
 std::unique_ptr<InputFile> MemoryFileAccess::OpenInput(
     const std::string& path) {
   const auto found = files.find(path);
   if (found == files.end() || unreadable.count(path) != 0) return nullptr;
-  return std::make_unique<MemoryInput>(found->second, readFailsAfter);
+  return std::make_unique<MemoryInputFile>(found->second, readFailsAfter);
 }
 
 std::unique_ptr<OutputFile> MemoryFileAccess::CreateOutput(

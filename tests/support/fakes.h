@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,29 @@
 #include "tests/support/log_builder.h"
 
 namespace kestrum::testing {
+
+// A log held in memory. With `failsAfter`, reads fail past that many bytes,
+// as on damaged media.
+class MemoryInputFile final : public InputFile {
+ public:
+  explicit MemoryInputFile(Bytes bytes,
+                           std::optional<std::size_t> failsAfter = {})
+      : bytes_(std::move(bytes)), failsAfter_(failsAfter) {}
+
+  std::size_t Read(std::span<std::byte> buffer) override;
+  bool Seek(std::uint64_t offset) override {
+    position_ = static_cast<std::size_t>(offset);
+    return true;
+  }
+  bool Failed() const override { return failed_; }
+  std::size_t Position() const { return position_; }
+
+ private:
+  Bytes bytes_;
+  std::optional<std::size_t> failsAfter_;
+  std::size_t position_ = 0;
+  bool failed_ = false;
+};
 
 class MemoryFileAccess final : public FileAccess {
  public:
