@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Converts a synthetic 10.xx log of 100,000 contacts from disk into an ADIF
 // file on disk, the way the dialog and the command line do, and reports
 // records per second.

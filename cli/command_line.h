@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of kestrum-convert: one flag per check box of the
 // conversion dialog, the output file, the LOG arguments, and the texts shown
 // for --help, --version and a usage error. Parsing is CLI11's; this file

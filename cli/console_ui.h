@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConsoleUi: what a conversion run shows, printed instead of displayed. The
 // message list and the closing report go to standard output, an error box to
 // standard error; every text is printed as its bytes, one per line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/conversion_plan.h"
 
 #include <filesystem>

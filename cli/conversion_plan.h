@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which log is converted into which ADIF file: the LOG arguments and the
 // -o option of the command line, checked before any conversion starts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/convert_logs.h"
 
 #include "core/conversion_context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch: every planned conversion in turn, each a conversion run of its
 // own, and the exit status of the whole.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/default_output.h"
 
 #include <cstddef>

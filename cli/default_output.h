@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ADIF file a log is converted into when the command line names none.
 // The dialog proposes its output path by a rule of its own; this one is for
 // the command line only.

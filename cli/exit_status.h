@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exit status of kestrum-convert: what a script that runs it can branch
 // on. A conversion that reported an error never exits with kConverted.
 #pragma once

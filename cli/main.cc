@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrum-convert: converts ZR contest logs into ADIF files from the command
 // line. Run it with --help for the options.
 #include <CLI/CLI.hpp>

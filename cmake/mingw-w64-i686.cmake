@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles Kestrum for 32-bit Windows with Debian's MinGW-w64
 # compilers (package g++-mingw-w64-i686-posix):
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles Kestrum for 64-bit Windows with Debian's MinGW-w64
 # compilers (package g++-mingw-w64-x86-64-posix). The released programs are
 # the 32-bit ones (mingw-w64-i686.cmake), which run on every Windows; this

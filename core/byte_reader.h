@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Little-endian reads from a bounded byte buffer. Every read checks the
 // buffer's length first; a read that would run past the end yields zero (or
 // the empty text), never bytes from outside the buffer.

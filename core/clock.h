@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock of a conversion run: when the records start and how long they
 // took, in whole seconds since 1970-01-01 00:00 UTC. Tests pin it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConversionContext: everything a conversion run keeps besides the log
 // header: the user's options, the run's counters, the ADIF line being built
 // and the finished lines, and the scratch fields of the contact in hand.

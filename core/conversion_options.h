@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ConversionOptions: the user's choices that shape the ADIF output, one per
 // check box of the dialog (and per flag of the command line).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/conversion_run.h"
 
 #include <algorithm>

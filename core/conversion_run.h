@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conversion run: from the Convert command to the closing message box.
 // Checks the two file names, opens both files, reads the log header, converts
 // every contact record, writes the ADIF file and reports what happened

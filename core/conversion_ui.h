@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a conversion run shows the user: two kinds of message box and the
 // message list. The dialog shows real boxes, the command line prints, tests
 // record.

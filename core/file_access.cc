@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/file_access.h"
 
 #include <climits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The files of a conversion run, behind a small interface so that the run
 // works the same on disk, in memory (tests, fuzzing) and with injected
 // failures. DiskFileAccess is the real one.

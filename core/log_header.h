@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The log header: which logger version wrote a ZR log, the contest, the
 // station and the entry. ReadLogHeader recognises the file generation (7.xx,
 // 8.xx, 9.xx, 10.xx), fills a LogHeader and leaves the file at the first

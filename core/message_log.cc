@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/message_log.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MessageLog: the information, warning and error lines of one conversion run,
 // and the order in which the message list shows them.
 #pragma once

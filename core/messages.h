@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text the conversion shows to people: message-list lines, the message
 // boxes and their formats. Kept in one place because they are product text;
 // tests compare them byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // OutputLineList: the finished lines of an ADIF body, in output order, held
 // until the run knows its final QSO count and can write the header first.
 #pragma once

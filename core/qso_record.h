@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QsoRecord: one contact as every log generation is decoded into it. It has
 // the fields of the 64-byte 10.xx record; the translation reads nothing else.
 // Texts are already bounded to their field: a field without a terminating

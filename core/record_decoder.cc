@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/record_decoder.h"
 
 #include <array>

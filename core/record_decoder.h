@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contact records: the fixed-size records that follow the log header, one
 // layout per generation, decoded into the common QsoRecord. The layouts are
 // in doc/log_format.md.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/string_printf.h"
 
 #include <cstdarg>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // printf-style formatting into a std::string of whatever length the result
 // needs. Every message and output line of the conversion is built with the
 // C library's formats, so that numbers are written exactly as printf writes

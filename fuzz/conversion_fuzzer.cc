@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: one whole conversion run in memory. The first two bytes
 // of the input choose the options, the rest is the log. Besides memory and
 // undefined-behaviour faults, which the sanitizers catch, the target aborts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a fuzz input chooses the conversion options: two option bytes in front
 // of the log, so that every corpus file converts with the options it was
 // found with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the seed corpus of the conversion fuzz target into the folder named
 // on the command line: the sample logs under three sets of options, and for
 // every generation and every contest number 0 to 31 a small log whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ADIF text: field syntax, the 80-column line layout of the body, and the
 // file header with the station lines and the final QSO count. Lines are built
 // in the ConversionContext while contacts are translated and written at the

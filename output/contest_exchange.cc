@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/contest_exchange.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contest exchange mapping: the received exchange of each of the 30 contests
 // turned into its ADIF fields (zones, serial numbers, power, sections,
 // Sweepstakes precedence and check, Field Day class, grid squares, IOTA

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QSO translation: one decoded contact becomes one ADIF record. Decides
 // whether the contact is written (satellite rule, skip rule), writes the
 // common fields, the contest exchange and the optional fields, and closes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/utc_time.h"
 
 namespace kestrum {

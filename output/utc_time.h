@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calendar breakdown of contact times. Done here rather than with the C
 // library's gmtime, which gives no result for times before 1970 on some
 // systems: every system must write the same date for the same contact.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BandLimits: the lower and upper frequency of every band index, in MHz, and
 // the in-band test that decides whether a contact's frequency is written.
 #pragma once

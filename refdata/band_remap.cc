@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/band_remap.h"
 
 #include <array>

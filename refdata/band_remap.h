@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The band remap: a contact record stores the logger's own band number, whose
 // meaning depends on the contest and the log version. RemapBand turns it into
 // a band index of the NameTable through one of nine tables (A to I).

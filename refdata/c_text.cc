@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/c_text.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small text rules shared by the look-ups and the translation, kept exactly as
 // the C library defines them, because stored logs were read that way.
 #pragma once

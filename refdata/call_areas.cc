@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/call_areas.h"
 
 #include <optional>

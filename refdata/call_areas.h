@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether a call sign belongs to the USA or to Canada, judged from the first
 // two characters of its effective prefix.
 #pragma once

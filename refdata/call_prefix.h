@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The effective prefix of a call sign, as the WPX contest counts prefixes:
 // the call up to and including its first run of digits, with the rules for
 // portable suffixes after a '/'. Also used to tell US and Canadian calls.

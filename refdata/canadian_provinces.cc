@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/canadian_provinces.h"
 
 #include <array>

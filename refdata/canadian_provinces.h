@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 13 Canadian province and territory codes and the 15 aliases that
 // operators send for them ("QUE" for QC, "NWT" for NT, ...).
 #pragma once

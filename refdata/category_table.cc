@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/category_table.h"
 
 #include <array>

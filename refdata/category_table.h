@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CategoryTable: the entry-category texts of a log header's category number.
 // Logs up to version 9.52 number their categories from entry 8 on, later ones
 // from entry 0 (the header reader adds the shift).

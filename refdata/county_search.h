@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one binary search behind the four county look-ups. Internal to refdata/.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The county abbreviations of the state QSO parties: California, Florida, New
 // England and eight western states. Each look-up is one binary search over a
 // constant table sorted by key in ascending unsigned byte order.

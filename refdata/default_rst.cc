@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/default_rst.h"
 
 #include <array>

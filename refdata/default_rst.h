@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DefaultRst: the signal report sent (and, in a few contests, received) for a
 // mode: 599 for CW and RTTY, 59 for SSB and FM.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/name_table.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The NameTable: the texts that the small band, contest and mode numbers of a
 // log stand for. Bands, contests and modes travel through the conversion as
 // these numbers; the look-ups below turn them into texts and never read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/us_states.h"
 
 #include <array>

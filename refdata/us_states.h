@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UsStateTable: the 50 two-letter US state codes (no entry for the District of
 // Columbia), and the look-up that checks an exchange against them.
 #pragma once

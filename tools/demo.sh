@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The main job in one command: installs what is missing, builds
 # kestrum-convert and converts ZR logs to ADIF. Without arguments it converts
 # the bundled sample logs from examples/ (copied to build-demo/samples, so the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the conversion fuzz target with clang and runs it for about a minute
 # over a copy of fuzz/corpus (the repository is not changed); fails on any
 # finding, which it keeps in BUILD/fuzz-findings. Installs nothing:

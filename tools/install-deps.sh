@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, testing and running Kestrum
 # need, and only those that are missing. Runs apt-get as root, or through
 # sudo for other users.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the sample logs into a folder (examples/ by default), so that the
 // shipped .bin files can be made again from the repository.
 //   make_samples [folder]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything (the dialog included) and runs
 # every test. Usage: tools/test.sh [build-dir] [extra CMake arguments...]
 set -euo pipefail

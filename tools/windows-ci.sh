@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Kestrum for Windows with Debian's MinGW-w64 cross compilers, tests
 # it under Wine and packs the release zip. Installs what it needs first
 # (as root, or through sudo). Fails on the first failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CAboutDlg: the about box, with the icon, the program's version and its
 // rights line. OK, Enter, Escape and the close box close it; it changes
 // nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application icon, 32 by 32 and 16 by 16 pixels, drawn by
 // ui/icons/draw_icon.sh.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/dialog_conversion_ui.h"
 
 #include <wx/arrstr.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a conversion run shows, shown by the main dialog: real message boxes
 // and the dialog's message list.
 #pragma once

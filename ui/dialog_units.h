@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Places the controls of a DialogTemplate: dialog units to pixels for the
 // window's font.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/help_page.h"
 
 #include <wx/filename.h>

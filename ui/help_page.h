@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Help button's page: the user guide installed with the program.
 #pragma once
 

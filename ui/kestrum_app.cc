@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/kestrum_app.h"
 
 #include "ui/kestrum_dlg.h"

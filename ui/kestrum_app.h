@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CKestrumApp: the application. It runs the main dialog modally once; when
 // the dialog closes, the program ends. Command-line arguments are ignored and
 // nothing is kept between sessions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CKestrumDlg: the program's only working window, "ZR to ADIF". The user
 // chooses the log to read and the ADIF file to write, sets the options,
 // presses Convert and reads the run's lines in the message list. The window

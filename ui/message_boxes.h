@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message boxes: owned by a window, captioned with the
 // application's name ("kestrum", from the executable's file name).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/session_trace.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A record of what the dialog shows, for the desktop test, which cannot
 // read a list box through the window system. Only when the environment
 // variable KESTRUM_UI_TRACE names a file does anything happen: each call

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/wx_strings.h"
 
 #include <wx/strconv.h>

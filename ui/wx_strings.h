@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texts between the conversion library and wxWidgets. The library speaks in
 // bytes: file paths as the file system stores them, run texts mixing those
 // paths with code-page-1252 log texts. wxWidgets speaks Unicode. Every

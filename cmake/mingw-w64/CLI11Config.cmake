@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # CLI11 for a MinGW-w64 cross build. CLI11 is headers only; this takes the
 # headers of Debian's libcli11-dev, copied into the build tree so that the
 # host's /usr/include never reaches the cross compiler. find_package(CLI11)

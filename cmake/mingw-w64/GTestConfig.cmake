@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # GoogleTest for a MinGW-w64 cross build, built from the sources that
 # Debian's googletest package installs, as part of the build that uses it.
 # find_package(GTest) reaches this file through GTest_DIR, which the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What the MinGW-w64 toolchain files share. The including file sets
 # KESTRUM_MINGW_TRIPLET, KESTRUM_MINGW_ARCH_FLAGS and CMAKE_SYSTEM_PROCESSOR.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the built kestrum-convert as a user would: what it prints on
 // standard output and standard error, its exit status, and which files it
 // writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/cli/process_runner.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a program as a user would from a shell, and captures what it printed
 // and how it ended. POSIX only.
 #pragma once

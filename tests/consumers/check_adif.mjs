@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads ADIF files with tcadif, a third-party ADIF library for node, and
 // reports everything it rejects or would quietly drop or rewrite:
 //

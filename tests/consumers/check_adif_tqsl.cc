@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads ADIF files with the ADIF converter of trustedqsl's library (tqsllib),
 // the code that prepares logs for signing and upload, and reports every
 // contact it rejects:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The steps of the consumer tests, one CTest test each (tests/consumers/
 # CMakeLists.txt registers them):
 #

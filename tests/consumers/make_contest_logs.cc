@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes one realistic ZR log of every contest number (0-29) into a folder,
 // plus older logs of the contests whose band numbering changed between
 // logger versions, for checking our ADIF with other programs' readers:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End to end: every sample log, converted in memory with a pinned clock, must
 // give exactly the ADIF text kept in tests/data (the build-dependent "Last
 // revised" line reads "Last revised BUILD" there). The shipped examples/*.bin

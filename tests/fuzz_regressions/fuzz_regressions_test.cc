@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults the conversion fuzz target found, each with the smallest log that
 // shows it, built from readable fields.
 #include <gtest/gtest.h>

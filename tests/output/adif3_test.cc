@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "ADIF 3" option: ADIF 3.1.4 names and values where they differ from
 // ADIF 2.1.7, and nothing else changed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/adif_writer.h"
 
 #include <gmock/gmock.h>

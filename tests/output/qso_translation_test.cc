@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/qso_translation.h"
 
 #include <gmock/gmock.h>

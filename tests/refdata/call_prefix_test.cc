@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/call_prefix.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "refdata/county_tables.h"
 
 #include <gtest/gtest.h>

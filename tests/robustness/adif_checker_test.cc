@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ADIF checker that the damaged-log tests and the fuzz target trust:
 // it accepts what the converter writes and names each kind of damage.
 #include "tests/support/adif_checker.h"

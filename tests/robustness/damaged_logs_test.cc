@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Damaged and hostile logs, built here from the samples: cut at every length,
 // one byte changed at every offset of a header and of a record, records of
 // all ones and all zeros, texts without their terminating zero, and numbers

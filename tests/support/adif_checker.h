@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small strict reader of the ADIF files the converter writes, for tests and
 // the fuzz target: it checks that a file is well formed rather than what its
 // fields say. It knows the converter's own layout: the free-text header with

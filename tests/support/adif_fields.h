@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading ADIF text back in tests: the fields of a body as name/value pairs,
 // taken by the length each tag states, and the whole body that a context has
 // built so far (finished lines and the current line).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // In-memory stand-ins for the world around a conversion run: files (with
 // failures to inject), a ConversionUi that records what it was asked to show,
 // and a clock that tells the times a test gives it.

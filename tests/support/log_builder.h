@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Builds ZR log files of all four generations in memory from readable
 // fields, so that every test states its input plainly. Fields that a
 // generation does not store are ignored for it (a 7.xx record has no name,

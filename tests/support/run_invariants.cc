@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/run_invariants.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The properties that every conversion run keeps, whatever bytes its log
 // holds: shared by the damaged-log tests and the fuzz target, which run logs
 // that no test states by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/sample_logs.h"
 
 #include <cstdint>

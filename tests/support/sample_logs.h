@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sample logs that ship in examples/: realistic logs of every generation
 // and a spread of contests, with warnings, skipped and satellite contacts
 // among them. tools/make_samples writes them; the tests check that the files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Asks a window to close as its close box does: the window manager's
  * WM_DELETE_WINDOW message. The virtual display of the desktop test has no
  * window manager and so no close box to click.

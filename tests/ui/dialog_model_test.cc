@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/model/dialog_model.h"
 
 #include <gtest/gtest.h>

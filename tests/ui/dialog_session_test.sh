@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real kestrum dialog on a virtual display, as a user would with
 # keyboard and mouse, through the real file choosers and message boxes:
 #   1. choose a log (in a folder whose name has non-ASCII letters) and accept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/model/dialog_template.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the log that the desktop session test converts through the dialog:
 // an 8.05 log whose operator call and one contact's call hold letters of
 // code page 1252, so that the message list must decode them, and whose

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the Windows kestrum-convert.exe (under Wine) and the Linux
 # kestrum-convert side by side on the same arguments in twin folders and
 # fails on any difference: exit status, standard output and standard error,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives Kestrum.exe as a user would, from another process, through the
 // window messages its controls answer: the desktop test of the Windows
 // dialog, run under Wine in a virtual X display by tools/windows-ci.sh.

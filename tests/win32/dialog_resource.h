@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a dialog template resource (the DIALOGEX form that resource
 // compilers write) back into plain values, so that tests can compare the
 // compiled dialogs of kestrum.rc with the dialog model, and the dialog test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main dialog from inside its own process: what another process cannot
 // see of it under Wine (the system menu) and what the window manager is
 // told (the icons). The dialog runs modally as in the program; a thread

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The desktop test of the Windows dialog: dialog_driver works Kestrum.exe
 # like a user (see dialog_driver.cc); then the file the dialog wrote must
 # equal, byte for byte, the one kestrum-convert.exe writes with the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compiled resources of Kestrum.exe (linked into this test as well):
 // the two dialogs against the dialog model, with the styles each kind of
 // control needs, and the strings, icon, version block and manifest.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the application icon with ImageMagick from simple shapes: an orange
 # binary log on the left, an arrow, and a page of text on the right. Writes
 # the PNG files that are installed for the desktop and the XPM files that

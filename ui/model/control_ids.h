@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numbers by which the main dialog's and the about box's controls are
 // known. The desktop dialog uses them as window ids; a native Windows front
 // end uses the same numbers in its dialog templates.

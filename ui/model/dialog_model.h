@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DialogModel: the state of the main dialog apart from its windows: the
 // chosen input and output files, the options the check boxes store, and the
 // log header and run context that every conversion run reuses. The window

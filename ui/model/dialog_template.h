@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout of the main dialog and of the about box: every control's id,
 // kind, label and rectangle in dialog units, in tab order. Dialog units
 // scale with the dialog's font (a quarter of the average character width

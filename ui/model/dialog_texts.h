@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts of the dialog, its file choosers, the about box and the help
 // link: product text, kept in one place and tested byte for byte. The texts
 // of a conversion run are in core/messages.h.

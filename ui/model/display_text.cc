@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/model/display_text.h"
 
 #include <cstdint>

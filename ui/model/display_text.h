@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the dialog shows a text of the conversion run (a message-list line or
 // a message box text). Those texts mix two kinds of bytes: texts from the
 // log are 8-bit Windows code page 1252, while file paths are the bytes the

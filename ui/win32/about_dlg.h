@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about box on Windows: dialog template 100 of kestrum.rc, with the
 // icon, the version line, the rights line and OK. It changes nothing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/dialog_conversion_ui.h"
 
 #include "ui/win32/message_boxes.h"

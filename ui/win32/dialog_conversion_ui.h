@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a conversion run shows in the Windows dialog: its error and
 // information boxes over the dialog, and its lines in the dialog's message
 // list box. Texts go to the system as they are: the log's texts and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two file choosers of the main dialog on Windows, the system's common
 // "Open" and "Save As" dialogs. Paths are 8-bit text in the ANSI code page
 // and at most MAX_PATH - 1 (259) characters long, as the system's "A"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/help_page.h"
 
 #include <shellapi.h>

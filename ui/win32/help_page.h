@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Help button's page on Windows: the user guide that ships beside the
 // program (guide\index.html in the folder of Kestrum.exe), opened in the web
 // browser through the shell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CKestrumDlg: the main dialog on the Windows dialog manager, made from
 // dialog template 102 of kestrum.rc. It forwards what the user does to the
 // toolkit-neutral DialogModel (ui/model), which holds the files, the

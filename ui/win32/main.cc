@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kestrum.exe: converts ZR contest logs into ADIF files in one dialog. The
 // program runs the main dialog once and ends when it closes; it keeps no
 // settings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes kestrum.ico, the icon of the Windows programs, from the two images
 # of the desktop icon (ui/icons, drawn by draw_icon.sh): 32 by 32 and 16 by
 # 16 pixels, 16 colours each, transparent where the images are. Run it after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message boxes on Windows: an OK box with the error or the
 // information icon, captioned with the program's title, which is the
 // executable's file name without its extension ("Kestrum").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numbers of the Windows resources of Kestrum.exe: dialog templates,
 // icon and strings. Read by kestrum.rc and by the C++ code, so it holds
 // plain #defines only. The controls inside the dialogs are numbered as in
