@@ -27,9 +27,8 @@ testing::Bytes SyntheticLog(int contacts) {
   header.contestIndex = 0;
   std::vector<testing::TestRecord> records;
   records.reserve(static_cast<std::size_t>(contacts));
-  static constexpr std::uint32_t kBandStart[] = {0,        1800000,  3500000,
-                                                 7000000,  14000000, 21000000,
-                                                 28000000};
+  static constexpr std::uint32_t kBandStart[] = {
+      0, 1800000, 3500000, 7000000, 14000000, 21000000, 28000000};
   for (int i = 0; i < contacts; ++i) {
     testing::TestRecord r;
     r.call = "DL" + std::to_string(i % 10) + "A" +
@@ -39,7 +38,8 @@ testing::Bytes SyntheticLog(int contacts) {
     r.mode = 1;
     r.receivedNumber = 599;
     r.sentNumber = static_cast<std::uint16_t>(i + 1);
-    r.frequencyA = kBandStart[r.band] + 25000 + static_cast<std::uint32_t>(i % 50) * 100;
+    r.frequencyA =
+        kBandStart[r.band] + 25000 + static_cast<std::uint32_t>(i % 50) * 100;
     r.time = 1700000000 + i * 7;
     records.push_back(r);
   }
@@ -62,8 +62,7 @@ void BM_ConvertLogToFile(benchmark::State& state) {
     LogHeader header;
     ConversionContext context;
     context.contestIdText = "ADIF";
-    const RunResult result =
-        RunConversion(input, output, header, context, env);
+    const RunResult result = RunConversion(input, output, header, context, env);
     if (result.status != RunStatus::kConverted) {
       state.SkipWithError("conversion failed");
       break;

@@ -51,9 +51,9 @@ bool ConvertRecords(MessageLog& log, InputFile& file, const LogHeader& header,
     }
     if (file.Failed()) {
       readToEnd = false;
-      LogMessage(log, MessageKind::kError,
-                 StringPrintf(text::kReadFailed, inputFileName.c_str(),
-                              records));
+      LogMessage(
+          log, MessageKind::kError,
+          StringPrintf(text::kReadFailed, inputFileName.c_str(), records));
     }
   }
   FlushLine(context);
@@ -102,7 +102,8 @@ RunResult RunConversion(const std::string& inputFileName,
     return FileError(env.ui, text::kOutputIsInput, outputFileName);
   }
   std::unique_ptr<OutputFile> output = env.files.CreateOutput(outputFileName);
-  if (!output) return FileError(env.ui, text::kOutputNotCreated, outputFileName);
+  if (!output)
+    return FileError(env.ui, text::kOutputNotCreated, outputFileName);
 
   RunStatus status = RunStatus::kConverted;
   bool bodyWritten = true;

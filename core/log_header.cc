@@ -139,9 +139,9 @@ void FillHeader7(MessageLog& log, ByteSpan block, LogHeader& header) {
 
 void Refuse(MessageLog& log, std::string_view inputFileName,
             LogHeader& header) {
-  LogMessage(log, MessageKind::kError,
-             StringPrintf(text::kInvalidHeader,
-                          std::string(inputFileName).c_str()));
+  LogMessage(
+      log, MessageKind::kError,
+      StringPrintf(text::kInvalidHeader, std::string(inputFileName).c_str()));
   header.version = 0;
 }
 
@@ -167,8 +167,8 @@ int ParseVersionNumber(std::string_view number) {
     while (end < number.size() && IsDigit(number[end])) ++end;
   }
   double value = 0.0;
-  const auto parsed = std::from_chars(number.data(), number.data() + end,
-                                      value, std::chars_format::fixed);
+  const auto parsed = std::from_chars(number.data(), number.data() + end, value,
+                                      std::chars_format::fixed);
   if (parsed.ec != std::errc()) return 0;
   const double scaled = (value + 0.005) * 100.0;
   if (!(scaled < static_cast<double>(INT_MAX))) return INT_MAX;

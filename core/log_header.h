@@ -18,13 +18,13 @@
 namespace kestrum {
 
 // Header and first-record offsets of the generations.
-inline constexpr std::size_t kHeaderBlock = 1024;    // 8.xx header, and probe
-inline constexpr std::size_t kLongHeader = 4096;     // 9.xx and 10.xx header
-inline constexpr std::size_t kHeader7 = 398;         // 7.xx header
-inline constexpr int kVersion7 = 700;                // every 7.xx log
-inline constexpr std::uint8_t kNoPowerIndex = 99;    // 8.xx and later
-inline constexpr std::uint8_t kUnknownContest7 = 23; // 7.xx text without code
-inline constexpr std::uint8_t kUnknownMode7 = 5;     // 7.xx text without mode
+inline constexpr std::size_t kHeaderBlock = 1024;     // 8.xx header, and probe
+inline constexpr std::size_t kLongHeader = 4096;      // 9.xx and 10.xx header
+inline constexpr std::size_t kHeader7 = 398;          // 7.xx header
+inline constexpr int kVersion7 = 700;                 // every 7.xx log
+inline constexpr std::uint8_t kNoPowerIndex = 99;     // 8.xx and later
+inline constexpr std::uint8_t kUnknownContest7 = 23;  // 7.xx text without code
+inline constexpr std::uint8_t kUnknownMode7 = 5;      // 7.xx text without mode
 
 struct LogHeader {
   int version = 0;  // logger version x 100; 700 for 7.xx; 0 = refused

@@ -25,10 +25,10 @@ inline std::size_t ApplyOptionBytes(std::span<const std::uint8_t> input,
                                     ConversionContext& context) {
   const std::uint8_t first = input.size() >= kOptionBytes ? input[0] : 0;
   const std::uint8_t second = input.size() >= kOptionBytes ? input[1] : 0;
-  int* const flags[] = {&context.sixMeters,      &context.arrlSs,
-                        &context.vexoOption,     &context.operatorOption,
-                        &context.wpxOption,      &context.withSeconds,
-                        &context.withFrequency,  &context.adif3};
+  int* const flags[] = {&context.sixMeters,     &context.arrlSs,
+                        &context.vexoOption,    &context.operatorOption,
+                        &context.wpxOption,     &context.withSeconds,
+                        &context.withFrequency, &context.adif3};
   for (int bit = 0; bit < 8; ++bit) *flags[bit] = (first >> bit) & 1;
   context.contestIdText = (second & 1) != 0 ? kGeneratedContestId : "";
   return input.size() >= kOptionBytes ? kOptionBytes : 0;
@@ -37,10 +37,10 @@ inline std::size_t ApplyOptionBytes(std::span<const std::uint8_t> input,
 // The two option bytes for a set of options.
 inline std::array<std::uint8_t, kOptionBytes> OptionBytes(
     const ConversionOptions& options) {
-  const int flags[] = {options.sixMeters,      options.arrlSs,
-                       options.vexoOption,     options.operatorOption,
-                       options.wpxOption,      options.withSeconds,
-                       options.withFrequency,  options.adif3};
+  const int flags[] = {options.sixMeters,     options.arrlSs,
+                       options.vexoOption,    options.operatorOption,
+                       options.wpxOption,     options.withSeconds,
+                       options.withFrequency, options.adif3};
   std::uint8_t first = 0;
   for (int bit = 0; bit < 8; ++bit) {
     if (flags[bit] != 0) first |= static_cast<std::uint8_t>(1u << bit);

@@ -50,10 +50,9 @@ ConversionOptions Adif3Options() {
 
 // Exchanges of the kinds the contests receive: zones, states, provinces,
 // sections, power, age, grid squares, IOTA references, counties, serials.
-const char* const kExchanges[] = {"05",  "CT",   "ON",     "SCV",  "KW",
-                                  "1.5K", "44",  "FN31",   "EU005", "SDIE",
-                                  "DAD",  "MIDD", "NT",    "DX",   "0",
-                                  "HQ",   "2A",  "12ABCDE"};
+const char* const kExchanges[] = {
+    "05",   "CT",  "ON",   "SCV", "KW", "1.5K", "44", "FN31", "EU005",
+    "SDIE", "DAD", "MIDD", "NT",  "DX", "0",    "HQ", "2A",   "12ABCDE"};
 const char* const kCalls[] = {"DL1ABC", "W1XYZ", "VE3ABC", "K6ABC/7",
                               "JA1ZZ",  "N5DX",  "VY1AA",  "KL7XX"};
 
@@ -80,9 +79,9 @@ std::vector<TestRecord> ContestRecords(int contestIndex) {
     r.name = i % 2 ? "JOHN" : "ED";
     records.push_back(r);
   }
-  records[7].call = "";        // passed over
-  records[8].call = "TEST";    // no digit: skipped
-  records[9].call = "W1AW";    // the station's own call: skipped
+  records[7].call = "";      // passed over
+  records[8].call = "TEST";  // no digit: skipped
+  records[9].call = "W1AW";  // the station's own call: skipped
   return records;
 }
 
@@ -137,12 +136,12 @@ int main(int argc, char** argv) {
     // A 7.xx header names its contest by code; 23 stands for "none found".
     const int lastContest = generation == 7 ? 23 : 31;
     for (int contest = 0; contest <= lastContest; ++contest) {
-      const Bytes log = BuildLog(ContestHeader(generation, contest),
-                                 ContestRecords(contest));
-      const ConversionOptions options =
-          contest % 3 == 0 ? AllOptions()
-                           : contest % 3 == 1 ? Adif3Options()
-                                              : ConversionOptions{};
+      const Bytes log =
+          BuildLog(ContestHeader(generation, contest), ContestRecords(contest));
+      const ConversionOptions options = contest % 3 == 0 ? AllOptions()
+                                        : contest % 3 == 1
+                                            ? Adif3Options()
+                                            : ConversionOptions{};
       ok &= WriteSeed(folder + "/built-" + std::to_string(generation) + "-" +
                           std::to_string(contest),
                       options, log);

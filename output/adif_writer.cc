@@ -106,9 +106,9 @@ std::string FormatOutputHeader(const LogHeader& header,
   out += "\n";
   out += context.adif3 ? "<ADIF_VER:5>3.1.4\n" : "<ADIF_VER:5>2.1.7\n";
   out += StringPrintf("<PROGRAMID:%d>%s\n", 2, "ZR");
-  out += StringPrintf("<PROGRAMVERSION:%d>%s\n",
-                      static_cast<int>(versionText.size()),
-                      versionText.c_str());
+  out +=
+      StringPrintf("<PROGRAMVERSION:%d>%s\n",
+                   static_cast<int>(versionText.size()), versionText.c_str());
   out += "<EOH>\n\n";
   return out;
 }

@@ -111,7 +111,8 @@ void WriteSerials(const QsoRecord& qso, std::string_view received,
 
 std::string SweepstakesPrecedence(const QsoRecord& qso, int version) {
   if (version >= kFirstStoredPrecedenceVersion) {
-    return qso.precedence == '\0' ? std::string() : std::string(1, qso.precedence);
+    return qso.precedence == '\0' ? std::string()
+                                  : std::string(1, qso.precedence);
   }
   switch (qso.flags & (kFlagPrecedenceA | kFlagPrecedenceB)) {
     case 0:
@@ -135,10 +136,10 @@ void WriteSweepstakes(const QsoRecord& qso, const LogHeader& header,
   AddField(context, "CHECK", check);
   WriteSection(context, qso.exchange);
   if (context.arrlSs) {
-    AddField(context, "COMMENT",
-             StringPrintf("%s %s %s %s %s", received.c_str(),
-                          precedence.c_str(), qso.call.c_str(), check.c_str(),
-                          qso.exchange.c_str()));
+    AddField(
+        context, "COMMENT",
+        StringPrintf("%s %s %s %s %s", received.c_str(), precedence.c_str(),
+                     qso.call.c_str(), check.c_str(), qso.exchange.c_str()));
   }
 }
 
@@ -170,14 +171,13 @@ void WriteCanadianExchange(MessageLog& log, const QsoRecord& qso,
 
 void WriteIota(const QsoRecord& qso, ConversionContext& context) {
   // Bytes 46-47 hold the received serial number in IOTA logs.
-  const auto serial = static_cast<std::int16_t>(
-      static_cast<std::uint8_t>(qso.check) |
-      static_cast<std::uint8_t>(qso.precedence) << 8);
+  const auto serial =
+      static_cast<std::int16_t>(static_cast<std::uint8_t>(qso.check) |
+                                static_cast<std::uint8_t>(qso.precedence) << 8);
   WriteSerials(qso, StringPrintf("%d", serial), context);
   const std::string& reference = qso.exchange;
-  if (reference.empty() ||
-      std::string_view("AENOS").find(reference.front()) ==
-          std::string_view::npos) {
+  if (reference.empty() || std::string_view("AENOS").find(reference.front()) ==
+                               std::string_view::npos) {
     return;
   }
   AddField(context, "IOTA",
@@ -204,8 +204,7 @@ void WriteNewEnglandCounty(MessageLog& log, const QsoRecord& qso,
 void WriteStateAndCounty(ConversionContext& context, std::string_view state,
                          std::string_view county) {
   AddField(context, "STATE", state);
-  AddField(context, "CNTY",
-           std::string(state) + "," + std::string(county));
+  AddField(context, "CNTY", std::string(state) + "," + std::string(county));
 }
 
 void WriteName(ConversionContext& context, std::string_view name) {
@@ -214,7 +213,8 @@ void WriteName(ConversionContext& context, std::string_view name) {
                     written.find_first_of("AEIOUY") == std::string::npos;
   if (!keep) {
     for (std::size_t i = 1; i < written.size(); ++i) {
-      if (IsUpperLetter(written[i])) written[i] = static_cast<char>(written[i] - 'A' + 'a');
+      if (IsUpperLetter(written[i]))
+        written[i] = static_cast<char>(written[i] - 'A' + 'a');
     }
   }
   AddField(context, "NAME", written);

@@ -150,8 +150,8 @@ int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
   if (IsSatelliteContact(header, qso.band, context.sixMeters)) return 1;
   if (qso.call == header.operatorCall || !HasDigit(qso.call)) {
     LogMessage(log, MessageKind::kWarning,
-               StringPrintf(text::kSkipping, qso.call.c_str(),
-                            dateText.c_str(), timeText.c_str()));
+               StringPrintf(text::kSkipping, qso.call.c_str(), dateText.c_str(),
+                            timeText.c_str()));
     return 0;
   }
 
@@ -167,7 +167,8 @@ int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
   }
   AddField(context, "MODE", AdifModeName(mode));
 
-  const int bandIndex = RemapBand(header.contestIndex, header.version, qso.band);
+  const int bandIndex =
+      RemapBand(header.contestIndex, header.version, qso.band);
   std::string_view bandName = BandName(bandIndex);
   if (context.adif3 && bandName == "LHT") bandName = "SUBMM";
   AddField(context, "BAND", bandName);

@@ -21,10 +21,12 @@ UtcTime BreakDownUtc(std::int64_t seconds) {
   const std::int64_t dayOfYear =
       dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-  const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  const int day =
+      static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
   const int month =
       static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-  const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+  const int year =
+      static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
   return UtcTime{year,
                  month,
                  day,

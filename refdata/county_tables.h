@@ -30,10 +30,10 @@ struct CountyMatch {
 };
 
 // The tables themselves, for checks of order and size.
-std::span<const CountyPair> CaliforniaCountyTable();   // 136 rows
-std::span<const CountyPair> FloridaCountyTable();      // 69 rows
-std::span<const CountyTriple> NewEnglandCountyTable(); // 134 rows
-std::span<const CountyTriple> WesternCountyTable();    // 258 rows
+std::span<const CountyPair> CaliforniaCountyTable();    // 136 rows
+std::span<const CountyPair> FloridaCountyTable();       // 69 rows
+std::span<const CountyTriple> NewEnglandCountyTable();  // 134 rows
+std::span<const CountyTriple> WesternCountyTable();     // 258 rows
 
 // County name for a key (the state is always "CA" / "FL"), or nothing.
 std::optional<std::string_view> FindCaliforniaCounty(std::string_view key);

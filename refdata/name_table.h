@@ -12,12 +12,13 @@
 namespace kestrum {
 
 // Sizes and starts of the four consecutive ranges of the NameTable.
-inline constexpr int kBandNameCount = 22;      // band index 0-21
-inline constexpr int kContestCodeCount = 28;   // contest index 0-27
-inline constexpr int kModeNameCount = 5;       // mode index 0-4
+inline constexpr int kBandNameCount = 22;     // band index 0-21
+inline constexpr int kContestCodeCount = 28;  // contest index 0-27
+inline constexpr int kModeNameCount = 5;      // mode index 0-4
 inline constexpr int kBandNameStart = 0;
 inline constexpr int kContestCodeStart = kBandNameStart + kBandNameCount;
-inline constexpr int kHeaderModeNameStart = kContestCodeStart + kContestCodeCount;
+inline constexpr int kHeaderModeNameStart =
+    kContestCodeStart + kContestCodeCount;
 inline constexpr int kAdifModeNameStart = kHeaderModeNameStart + kModeNameCount;
 inline constexpr int kNameTableSize = kAdifModeNameStart + kModeNameCount;
 

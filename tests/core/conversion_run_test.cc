@@ -10,10 +10,10 @@
 namespace kestrum {
 namespace {
 
+using testing::BuildLog;
+using testing::Bytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using testing::Bytes;
-using testing::BuildLog;
 using testing::MemoryRun;
 using testing::TestHeader;
 using testing::TestRecord;
@@ -68,7 +68,8 @@ TEST(ConversionRunTest, LogWithoutRecordsWritesHeaderAndOneEmptyLine) {
   EXPECT_THAT(run.ui.messageList,
               ElementsAre("Contest is WPX, Operator is W1AW, ZR 8.05",
                           "0 QSOs written in 0 seconds to out.adi", ""));
-  EXPECT_THAT(run.ui.informationBoxes, ElementsAre("0 QSOs written to out.adi"));
+  EXPECT_THAT(run.ui.informationBoxes,
+              ElementsAre("0 QSOs written to out.adi"));
 }
 
 TEST(ConversionRunTest, RefusedHeaderLeavesOutputEmpty) {
@@ -79,7 +80,8 @@ TEST(ConversionRunTest, RefusedHeaderLeavesOutputEmpty) {
   EXPECT_EQ(run.files.Text("out.adi"), "");
   EXPECT_THAT(run.ui.messageList,
               ElementsAre("ZR file in.bin does not have a valid header.", ""));
-  EXPECT_THAT(run.ui.informationBoxes, ElementsAre("0 QSOs written to out.adi"));
+  EXPECT_THAT(run.ui.informationBoxes,
+              ElementsAre("0 QSOs written to out.adi"));
   EXPECT_TRUE(run.ui.errorBoxes.empty());
 }
 
@@ -131,7 +133,8 @@ TEST(ConversionRunTest, MessageListShowsKindsInOrderOldestFirst) {
                           "1 QSOs ignored (satellite)", "",
                           "Skipping QSO with AAA on 20110528 at 000000",
                           "Skipping QSO with BBB on 20110528 at 000000", ""));
-  EXPECT_THAT(run.ui.informationBoxes, ElementsAre("2 QSOs written to out.adi"));
+  EXPECT_THAT(run.ui.informationBoxes,
+              ElementsAre("2 QSOs written to out.adi"));
   EXPECT_THAT(run.Output(), HasSubstr("\nQSOs:      2\n"));
 }
 
@@ -230,8 +233,8 @@ TEST(ConversionRunTest, FailedWriteKeepsOldFileAndIsNoSuccess) {
 TEST(ConversionRunTest, ReadErrorKeepsContactsBeforeIt) {
   MemoryRun run;
   run.files.readFailsAfter = 1024 + 50 + 20;  // inside the second record
-  const RunResult result = run.Convert(
-      BuildLog(Header8(), {Contact("K1ABC"), Contact("K2ABC"), Contact("K3ABC")}));
+  const RunResult result = run.Convert(BuildLog(
+      Header8(), {Contact("K1ABC"), Contact("K2ABC"), Contact("K3ABC")}));
   EXPECT_EQ(result.status, RunStatus::kFileError);
   EXPECT_EQ(result.qsosWritten, 1);
   EXPECT_THAT(run.Output(), HasSubstr("<CALL:5>K1ABC"));

@@ -35,11 +35,11 @@ constexpr char kLineEnd[] = "\n";
 class DiskFileAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("kestrum-files-" +
-            std::string(::testing::UnitTest::GetInstance()
-                            ->current_test_info()
-                            ->name()));
+    dir_ =
+        fs::temp_directory_path() /
+        ("kestrum-files-" +
+         std::string(
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -110,9 +110,9 @@ TEST_F(DiskFileAccessTest, OutputKeepsPermissionsOfReplacedFile) {
   auto output = files_.CreateOutput(Path("out.adi"));
   ASSERT_NE(output, nullptr);
   ASSERT_TRUE(output->Commit());
-  EXPECT_EQ(fs::status(Path("out.adi")).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write |
-                fs::perms::group_read);
+  EXPECT_EQ(
+      fs::status(Path("out.adi")).permissions() & fs::perms::all,
+      fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(DiskFileAccessTest, SameFileThroughHardLinksAndRelativePaths) {
@@ -177,10 +177,10 @@ TEST_F(DiskFileAccessTest, RunRefusesOutputThatIsInputThroughLink) {
   RunEnvironment env{ui, files_, clock};
   LogHeader header;
   ConversionContext context;
-  EXPECT_EQ(RunConversion(Path("log.bin"), Path("log.adi"), header, context,
-                          env)
-                .status,
-            RunStatus::kFileError);
+  EXPECT_EQ(
+      RunConversion(Path("log.bin"), Path("log.adi"), header, context, env)
+          .status,
+      RunStatus::kFileError);
   EXPECT_EQ(Read(Path("log.bin")).size(), log.size());
   EXPECT_EQ(ui.errorBoxes.size(), 1u);
 }

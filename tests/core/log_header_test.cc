@@ -51,7 +51,8 @@ TEST(LogHeaderTest, RecognisesGenerationAndFirstRecord) {
       {10, "ZR 10.03", 1003, 4096}, {9, "xZR 9.47 beta", 947, 4096},
   };
   for (const Case& c : cases) {
-    const HeaderRead read = Read(EncodeHeader(Header(c.generation, c.versionText)));
+    const HeaderRead read =
+        Read(EncodeHeader(Header(c.generation, c.versionText)));
     EXPECT_EQ(read.header.version, c.version) << c.versionText;
     EXPECT_EQ(read.position, c.firstRecord) << c.versionText;
     EXPECT_TRUE(read.log.Of(MessageKind::kError).empty());
@@ -133,8 +134,8 @@ TEST(LogHeaderTest, EmptyContestTextTakesContestCode) {
   const struct {
     int index;
     const char* contest;
-  } cases[] = {{0, "CQWW"}, {27, "NEQP_N"}, {28, "NA-SPRINT"}, {29, "NAQP"},
-               {30, ""},    {255, ""}};
+  } cases[] = {{0, "CQWW"},  {27, "NEQP_N"}, {28, "NA-SPRINT"},
+               {29, "NAQP"}, {30, ""},       {255, ""}};
   for (const auto& c : cases) {
     TestHeader h = Header(8, "ZR 8.05");
     h.contestIndex = static_cast<std::uint8_t>(c.index);
@@ -148,9 +149,9 @@ TEST(LogHeaderTest, CategoryShiftEndsAfterVersion952) {
     std::uint8_t number;
     const char* category;
   } cases[] = {
-      {"ZR 9.52", 5, "QRP"}, {"ZR 9.53", 5, "RV"}, {"ZR 9.52", 0, "SO"},
+      {"ZR 9.52", 5, "QRP"}, {"ZR 9.53", 5, "RV"},  {"ZR 9.52", 0, "SO"},
       {"ZR 9.53", 0, "SO"},  {"ZR 9.52", 11, "SC"}, {"ZR 9.52", 12, ""},
-      {"ZR 9.53", 19, "SC"}, {"ZR 9.53", 20, ""},  {"ZR 9.53", 255, ""},
+      {"ZR 9.53", 19, "SC"}, {"ZR 9.53", 20, ""},   {"ZR 9.53", 255, ""},
   };
   for (const auto& c : cases) {
     TestHeader h = Header(9, c.version);
@@ -182,9 +183,9 @@ TEST(LogHeaderTest, SevenXxHeaderSearchesCodesAndModes) {
     int contestIndex;
     const char* contest;
   } contests[] = {
-      {"CQWW", 0, "CQWW"}, {"VHFS", 8, "VHF"}, {"WAEE", 10, "WAE"},
-      {"AAA", 14, "AA"},   {"FQPNF", 21, "FQP"}, {"xSSx", 7, "SS"},
-      {"IOTA", 20, "IOTA"}, {"RACW", 19, "RAC"}, {"NEQP", 23, ""},
+      {"CQWW", 0, "CQWW"},  {"VHFS", 8, "VHF"},   {"WAEE", 10, "WAE"},
+      {"AAA", 14, "AA"},    {"FQPNF", 21, "FQP"}, {"xSSx", 7, "SS"},
+      {"IOTA", 20, "IOTA"}, {"RACW", 19, "RAC"},  {"NEQP", 23, ""},
       {"", 23, ""},
   };
   for (const auto& c : contests) {
@@ -197,12 +198,13 @@ TEST(LogHeaderTest, SevenXxHeaderSearchesCodesAndModes) {
   const struct {
     const char* modeText;
     int modeIndex;
-  } modes[] = {{"CW", 1}, {"SSB", 2}, {"RTY", 3}, {"FM", 4},
+  } modes[] = {{"CW", 1},   {"SSB", 2}, {"RTY", 3}, {"FM", 4},
                {"CWFM", 1}, {"ssb", 5}, {"", 5}};
   for (const auto& m : modes) {
     TestHeader h = Header(7, "");
     h.modeText = m.modeText;
-    EXPECT_EQ(Read(EncodeHeader(h)).header.modeIndex, m.modeIndex) << m.modeText;
+    EXPECT_EQ(Read(EncodeHeader(h)).header.modeIndex, m.modeIndex)
+        << m.modeText;
   }
 }
 

@@ -3,6 +3,8 @@
 // give exactly the ADIF text kept in tests/data (the build-dependent "Last
 // revised" line reads "Last revised BUILD" there). The shipped examples/*.bin
 // must be exactly the logs the sample definitions build.
+#include "tests/support/sample_logs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include <string>
 
 #include "tests/support/fakes.h"
-#include "tests/support/sample_logs.h"
 
 namespace kestrum {
 namespace {
@@ -36,8 +37,8 @@ const OptionSet kOptionSets[] = {
     {"", [](ConversionContext&) {}},
     {".all",
      [](ConversionContext& c) {
-       c.sixMeters = c.arrlSs = c.vexoOption = c.operatorOption =
-           c.wpxOption = 1;
+       c.sixMeters = c.arrlSs = c.vexoOption = c.operatorOption = c.wpxOption =
+           1;
        c.withSeconds = 0;
        c.contestIdText = "ADIF";
      }},
@@ -65,8 +66,8 @@ TEST_P(SampleLogTest, ConvertsToExpectedAdif) {
     testing::MemoryRun run;
     options.apply(run.context);
     run.Convert(BuildLog(sample.header, sample.records));
-    const std::string expectedPath = SourceDir() + "/tests/data/" +
-                                     sample.name + options.suffix + ".adi";
+    const std::string expectedPath =
+        SourceDir() + "/tests/data/" + sample.name + options.suffix + ".adi";
     if (std::getenv("KESTRUM_UPDATE_EXPECTED") != nullptr) {
       std::ofstream(expectedPath, std::ios::binary) << run.Output();
     }

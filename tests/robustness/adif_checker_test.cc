@@ -73,13 +73,12 @@ TEST(AdifCheckerTest, NamesEachKindOfDamage) {
       {"length past the end", body + "<CALL:90>X", "value runs past"},
       {"leading zero", replaced(body, "<BAND:3>", "<BAND:03>"),
        "malformed field length"},
-      {"empty value", replaced(body, "<BAND:3>20M", "<BAND:0>"),
-       "empty value"},
+      {"empty value", replaced(body, "<BAND:3>20M", "<BAND:0>"), "empty value"},
       {"record without <EOR>", body + "<CALL:4>W1AW\n\n", "expected a tag"},
-      {"<EOR> on a line of its own",
-       replaced(body, "20M <EOR>", "20M\n<EOR>"), "<EOR> does not close"},
-      {"no empty line after <EOR>", replaced(body, "<EOR>\n\n<CALL:5>",
-                                             "<EOR>\n<CALL:5>"),
+      {"<EOR> on a line of its own", replaced(body, "20M <EOR>", "20M\n<EOR>"),
+       "<EOR> does not close"},
+      {"no empty line after <EOR>",
+       replaced(body, "<EOR>\n\n<CALL:5>", "<EOR>\n<CALL:5>"),
        "<EOR> not followed"},
       {"record without CALL", replaced(body, "<CALL:6>DL1ABC ", ""),
        "record does not start with CALL"},
@@ -91,8 +90,7 @@ TEST(AdifCheckerTest, NamesEachKindOfDamage) {
   };
   for (const Case& c : cases) {
     const AdifCheck check = CheckAdif(kHeader + c.text);
-    EXPECT_EQ(check.problem.substr(0, std::string(c.problem).size()),
-              c.problem)
+    EXPECT_EQ(check.problem.substr(0, std::string(c.problem).size()), c.problem)
         << c.damage << ": " << check.problem;
   }
 

@@ -153,9 +153,9 @@ TEST_F(DamagedLogTest, RecordsOfAllOnesAndAllZeros) {
           sample.name + (fill == std::byte{0} ? " zeros" : " ones");
       Bytes log = BuildLog(sample.header, sample.records);
       // Replaces the first record, and follows the last one whole and cut.
-      std::fill_n(log.begin() + static_cast<std::ptrdiff_t>(
-                                    HeaderSize(generation)),
-                  size, fill);
+      std::fill_n(
+          log.begin() + static_cast<std::ptrdiff_t>(HeaderSize(generation)),
+          size, fill);
       Convert(name + " first", log);
       log.insert(log.end(), size, fill);
       Convert(name + " last", log);
@@ -236,7 +236,7 @@ TEST_F(DamagedLogTest, HeaderTextsWithoutTerminatingZero) {
 TEST_F(DamagedLogTest, NumbersAtTheEndsOfTheirRanges) {
   const std::uint8_t bands[] = {0, 1, 15, 21, 22, 255};
   const std::uint8_t modes[] = {0, 1, 4, 5, 15, 255};
-  const std::int32_t times[] = {0,     -1,      -25200, 25199,
+  const std::int32_t times[] = {0,     -1,        -25200,   25199,
                                 25200, INT32_MIN, INT32_MAX};
   const std::uint32_t frequencies[] = {0, 4294967295u, 50100000};
   std::vector<TestRecord> records;
@@ -284,9 +284,9 @@ TEST_F(DamagedLogTest, NumbersAtTheEndsOfTheirRanges) {
       header.timeFlag = static_cast<std::uint8_t>(contest % 2);
       header.categoryNumber =
           static_cast<std::uint8_t>(contest == 255 ? 255 : contest % 21);
-      Convert(std::to_string(generation) + ".xx contest " +
-                  std::to_string(contest),
-              BuildLog(header, records));
+      Convert(
+          std::to_string(generation) + ".xx contest " + std::to_string(contest),
+          BuildLog(header, records));
     }
   }
 }
@@ -296,12 +296,24 @@ TEST_F(DamagedLogTest, NumbersAtTheEndsOfTheirRanges) {
 // category numbers (9.53), the record size (10.00) and the last known
 // generation (11.00 and beyond, also far beyond).
 TEST_F(DamagedLogTest, VersionTextsAtTheEdges) {
-  const std::string versions[] = {
-      "ZR 8.",        "ZR 8.999",    "ZR 9.41",   "ZR 9.42",  "ZR 9.47",
-      "ZR 9.48",      "ZR 9.52",     "ZR 9.53",   "ZR 9.84",  "ZR 9.85",
-      "ZR 9.995",     "ZR 10.",      "ZR 10.995", "ZR 11.00", "ZR 10.00ZR 8.",
-      "ZR 9." + std::string(12, '9'), "ZR 9." + std::string(400, '9'),
-      "ZR 10." + std::string(900, '9')};
+  const std::string versions[] = {"ZR 8.",
+                                  "ZR 8.999",
+                                  "ZR 9.41",
+                                  "ZR 9.42",
+                                  "ZR 9.47",
+                                  "ZR 9.48",
+                                  "ZR 9.52",
+                                  "ZR 9.53",
+                                  "ZR 9.84",
+                                  "ZR 9.85",
+                                  "ZR 9.995",
+                                  "ZR 10.",
+                                  "ZR 10.995",
+                                  "ZR 11.00",
+                                  "ZR 10.00ZR 8.",
+                                  "ZR 9." + std::string(12, '9'),
+                                  "ZR 9." + std::string(400, '9'),
+                                  "ZR 10." + std::string(900, '9')};
   for (const auto& sample : Samples()) {
     if (sample.header.generation == 7) continue;
     for (const std::string& version : versions) {

@@ -92,8 +92,7 @@ std::optional<std::size_t> CheckHeaderFields(std::string_view text,
   for (const Expected& expected : kFields) {
     const std::optional<Tag> tag = ReadTag(text, offset, problem);
     if (!tag) return std::nullopt;
-    if (tag->hasLength &&
-        (tag->end >= text.size() || text[tag->end] != '\n')) {
+    if (tag->hasLength && (tag->end >= text.size() || text[tag->end] != '\n')) {
       problem = At("header field length differs from its value", offset);
       return std::nullopt;
     }
@@ -110,8 +109,7 @@ std::optional<std::size_t> CheckHeaderFields(std::string_view text,
     offset = tag->end + 1;
   }
   if (text.substr(offset, kEndOfHeader.size()) != kEndOfHeader) {
-    problem = At("header fields not closed by <EOH> and an empty line",
-                 offset);
+    problem = At("header fields not closed by <EOH> and an empty line", offset);
     return std::nullopt;
   }
   return offset;
@@ -205,8 +203,8 @@ int CheckRecords(std::string_view text, std::size_t bodyStart,
       first = false;
     }
   }
-  if (records == 0) problem = At("body holds neither records nor an empty line",
-                                 bodyStart);
+  if (records == 0)
+    problem = At("body holds neither records nor an empty line", bodyStart);
   return records;
 }
 

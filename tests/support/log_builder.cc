@@ -127,7 +127,8 @@ std::int32_t UtcSeconds(int year, int month, int day, int hour, int minute,
   const int y = year - (month <= 2 ? 1 : 0);
   const int era = (y >= 0 ? y : y - 399) / 400;
   const int yearOfEra = y - era * 400;
-  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int dayOfYear =
+      (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
   const int dayOfEra =
       yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
   const long long days = era * 146097LL + dayOfEra - 719468;

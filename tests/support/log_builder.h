@@ -13,9 +13,9 @@
 namespace kestrum::testing {
 
 struct TestHeader {
-  int generation = 10;                // 7, 8, 9 or 10
+  int generation = 10;                   // 7, 8, 9 or 10
   std::string versionText = "ZR 10.03";  // 8.xx and later, at offset 32
-  std::string contest;                // text at 0 (8+) or 162 (7.xx)
+  std::string contest;                   // text at 0 (8+) or 162 (7.xx)
   std::string call = "W1AW";
   std::string name = "Hiram";
   std::string street = "225 Main St";
@@ -61,7 +61,8 @@ Bytes EncodeHeader(const TestHeader& header);
 Bytes EncodeRecord(int generation, const TestRecord& record);
 
 // A whole log: the header and then every record.
-Bytes BuildLog(const TestHeader& header, const std::vector<TestRecord>& records);
+Bytes BuildLog(const TestHeader& header,
+               const std::vector<TestRecord>& records);
 
 // Writes `bytes` to `path`; false on failure.
 bool WriteFile(const std::string& path, const Bytes& bytes);

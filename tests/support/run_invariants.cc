@@ -100,8 +100,7 @@ std::string CheckRunInvariants(const Bytes& log, const MemoryRun& run) {
 
   if (run.header.version < 700 ||
       (recordStart == 398) != (run.header.version == 700)) {
-    return "header accepted with version " +
-           std::to_string(run.header.version);
+    return "header accepted with version " + std::to_string(run.header.version);
   }
   if (!StartsWith(messages.front(), "Contest is ")) {
     return "first message is not the header line";
@@ -130,21 +129,20 @@ std::string CheckRunInvariants(const Bytes& log, const MemoryRun& run) {
        at += recordSize) {
     if (log[at + callOffset] != std::byte{0}) ++withCall;
   }
-  const long long skipped =
-      std::count_if(messages.begin(), messages.end(), [](const auto& line) {
-        return StartsWith(line, "Skipping QSO with ");
-      });
+  const long long skipped = std::count_if(
+      messages.begin(), messages.end(),
+      [](const auto& line) { return StartsWith(line, "Skipping QSO with "); });
   const long long ignored = run.context.qsosIgnored;
 
-  const std::string summary = written + " QSOs written in 0 seconds to " +
-                              kOutput;
+  const std::string summary =
+      written + " QSOs written in 0 seconds to " + kOutput;
   const bool summaryShown =
       ignored > 0
           ? std::search_n(messages.begin(), messages.end(), 1,
                           summary + " (non-satellite)") != messages.end() &&
-                std::count(messages.begin(), messages.end(),
-                           std::to_string(ignored) +
-                               " QSOs ignored (satellite)") == 1
+                std::count(
+                    messages.begin(), messages.end(),
+                    std::to_string(ignored) + " QSOs ignored (satellite)") == 1
           : std::count(messages.begin(), messages.end(), summary) == 1;
   if (!summaryShown) return "summary lines missing or with other counts";
 

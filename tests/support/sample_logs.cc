@@ -47,12 +47,12 @@ SampleLog CqWorldWide7() {
   log.records = {
       Qso("DL1ABC", "14", 4, 0, 14025000, t),
       Qso("JA1XYZ", "25", 5, 0, 21030500, t + 300, 579),
-      Qso("K1ZZ", "05", 4, 0, 14030000, t + 600),        // own call: skipped
+      Qso("K1ZZ", "05", 4, 0, 14030000, t + 600),  // own call: skipped
       Qso("VE3AAA", "04", 3, 0, 7010000, t + 900),
       Qso("UA9ABC", "017", 2, 0, 3505000, t + 1200),
-      Qso("TEST", "14", 4, 0, 14020000, t + 1500),       // no digit: skipped
+      Qso("TEST", "14", 4, 0, 14020000, t + 1500),  // no digit: skipped
       Qso("ZS6XX", "38", 6, 0, 28010000, t + 1800, 559),
-      Qso("G3ABC", "0", 7, 0, 0, t + 2100),              // band 7: no band
+      Qso("G3ABC", "0", 7, 0, 0, t + 2100),  // band 7: no band
   };
   // A 7.xx log keeps split and main-frequency flags too.
   log.records[1].frequencyB = 21032000;
@@ -103,8 +103,10 @@ SampleLog FieldDay8() {
       FieldDayQso("K2ABC", "NLI", 2, 'A', 4, 14250000, t),
       FieldDayQso("VE3XYZ", "ONE", 1, 'D', 3, 7200000, t + 30),
       FieldDayQso("W5SAT", "NTX", 1, 'B', 12, 145900000, t + 60),  // satellite
-      FieldDayQso("KH6ABC", "PAC", 3, 'A', 11, 7190000, t + 90),    // band 11 is 40M
-      FieldDayQso("K9XYZ", "IL", 5, 0, 13, 146520000, t + 120),     // band 13 is 2M
+      FieldDayQso("KH6ABC", "PAC", 3, 'A', 11, 7190000,
+                  t + 90),  // band 11 is 40M
+      FieldDayQso("K9XYZ", "IL", 5, 0, 13, 146520000,
+                  t + 120),  // band 13 is 2M
   };
   return log;
 }
@@ -123,9 +125,11 @@ SampleLog FieldDay9() {
       FieldDayQso("W1ABC", "CT", 2, 'A', 6, 14040000, t),
       FieldDayQso("DL1XX", "DX", 1, 'A', 6, 14041000, t + 40),
       FieldDayQso("K4SAT", "NFL", 1, 'B', 16, 435300000, t + 80),  // satellite
-      FieldDayQso("N0ABC", "MN", 4, 'F', 3, 3550000, t + 120),      // band 3 is 80M
-      FieldDayQso("KA1ABC", "EMA", 1, 'E', 17, 146000000, t + 160), // band 17 is 2M
-      FieldDayQso("W2XYZ", "ENY", 2, 'A', 6, 14500000, t + 200),    // off the band
+      FieldDayQso("N0ABC", "MN", 4, 'F', 3, 3550000, t + 120),  // band 3 is 80M
+      FieldDayQso("KA1ABC", "EMA", 1, 'E', 17, 146000000,
+                  t + 160),  // band 17 is 2M
+      FieldDayQso("W2XYZ", "ENY", 2, 'A', 6, 14500000,
+                  t + 200),  // off the band
   };
   log.records[0].mode = kSsb;
   log.records[0].frequencyA = 14250000;
@@ -219,9 +223,12 @@ SampleLog NorthAmericanQsoParty10() {
     return r;
   };
   log.records = {
-      naqp("W1ABC", "CT", "JIM", t),      naqp("VE3ABC", "ON", "ED", t + 50),
-      naqp("N0XYZ", "MN", "TJ", t + 100), naqp("VA7XX", "BC", "MCDONALD", t + 150),
-      naqp("XE1ABC", "DX", "JUAN", t + 200), naqp("K4ABC", "DC", "SUE", t + 250),
+      naqp("W1ABC", "CT", "JIM", t),
+      naqp("VE3ABC", "ON", "ED", t + 50),
+      naqp("N0XYZ", "MN", "TJ", t + 100),
+      naqp("VA7XX", "BC", "MCDONALD", t + 150),
+      naqp("XE1ABC", "DX", "JUAN", t + 200),
+      naqp("K4ABC", "DC", "SUE", t + 250),
   };
   log.records[1].flags = 0x03;
   log.records[1].frequencyB = 14255000;
@@ -270,7 +277,7 @@ SampleLog CanadaDay10() {
     return r;
   };
   log.records = {
-      rac("VE3ABC", "ON", 1, t),     rac("VA2XYZ", "QUE", 2, t + 60),
+      rac("VE3ABC", "ON", 1, t),      rac("VA2XYZ", "QUE", 2, t + 60),
       rac("W1ABC", "15", 3, t + 120), rac("K2ABC", "NY", 4, t + 180),
       rac("VY1AA", "YU", 5, t + 240),
   };
@@ -298,10 +305,17 @@ SampleLog ArrlDx10() {
 }  // namespace
 
 std::vector<SampleLog> SampleLogs() {
-  return {CqWorldWide7(),          Sweepstakes8(),        FieldDay8(),
-          FieldDay9(),             CaliforniaQsoParty9(), VhfContest9(),
-          NewEnglandQsoParty10(), NorthAmericanQsoParty10(),
-          IslandsOnTheAir10(),     CanadaDay10(),         ArrlDx10()};
+  return {CqWorldWide7(),
+          Sweepstakes8(),
+          FieldDay8(),
+          FieldDay9(),
+          CaliforniaQsoParty9(),
+          VhfContest9(),
+          NewEnglandQsoParty10(),
+          NorthAmericanQsoParty10(),
+          IslandsOnTheAir10(),
+          CanadaDay10(),
+          ArrlDx10()};
 }
 
 }  // namespace kestrum::testing
