@@ -26,7 +26,8 @@ TEST(OutputLineListTest, LinesKeepTheirOrderAcrossGrowingBlocks) {
 
   std::string expected = "<CALL:4>W1AW <EOR>\n\n";
   for (int i = 0; i < 100000; ++i) {
-    const std::string line = std::to_string(i) + std::string(i % 90, 'x');
+    const std::string line =
+        std::to_string(i) + std::string(static_cast<std::size_t>(i % 90), 'x');
     lines.Append(line);
     expected += line + "\n";
   }

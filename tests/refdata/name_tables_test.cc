@@ -53,7 +53,9 @@ TEST(NameTableTest, OnlyTheNoValueEntriesAreEmptyAndCodesAreUnique) {
   ASSERT_EQ(NameTable.size(), 60u);
   const std::set<int> noValue = {0, kHeaderModeNameStart, kAdifModeNameStart};
   for (int i = 0; i < kNameTableSize; ++i) {
-    EXPECT_EQ(NameTable[i].empty(), noValue.count(i) == 1) << "entry " << i;
+    EXPECT_EQ(NameTable[static_cast<std::size_t>(i)].empty(),
+              noValue.count(i) == 1)
+        << "entry " << i;
   }
   std::set<std::string_view> bands;
   std::set<std::string_view> contests;
