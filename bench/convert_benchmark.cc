@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/conversion_run.h"
+#include "run/conversion_run.h"
+#include "run/disk_file_access.h"
 #include "tests/support/log_builder.h"
 
 namespace kestrum {
@@ -18,7 +19,7 @@ class SilentUi final : public ConversionUi {
  public:
   void ShowErrorBox(std::string_view) override {}
   void ShowInformationBox(std::string_view) override {}
-  void ReplaceMessageList(const std::vector<std::string>&) override {}
+  void ReplaceMessageList(const MessageLog&) override {}
 };
 
 // A CQ World Wide log with realistic contacts on the six contest bands.
@@ -59,10 +60,9 @@ void BM_ConvertLogToFile(benchmark::State& state) {
   SystemClock clock;
   RunEnvironment env{ui, files, clock};
   for (auto _ : state) {
-    LogHeader header;
-    ConversionContext context;
-    context.contestIdText = "ADIF";
-    const RunResult result = RunConversion(input, output, header, context, env);
+    RunRequest request{input, output, {}};
+    request.options.contestIdText = "ADIF";
+    const RunResult result = RunConversion(request, env);
     if (result.status != RunStatus::kConverted) {
       state.SkipWithError("conversion failed");
       break;

@@ -80,28 +80,28 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
 
   // One flag per check box; each sets the option the box stands for.
   app.add_flag_callback(
-      "--six-meters", [&options] { options.sixMeters = 1; },
+      "--six-meters", [&options] { options.sixMeters = true; },
       "\"6 Meters\": band 10 of DXPN logs up to 9.47 is 6 m");
   app.add_flag_callback(
-      "--arrl-ss", [&options] { options.arrlSs = 1; },
+      "--arrl-ss", [&options] { options.arrlSs = true; },
       "\"ARRL SS\": the Sweepstakes exchange as COMMENT");
   app.add_flag_callback(
-      "--vexo", [&options] { options.vexoOption = 1; },
+      "--vexo", [&options] { options.vexoOption = true; },
       "\"VEXO\": write the FLAGS field");
   app.add_flag_callback(
-      "--operator", [&options] { options.operatorOption = 1; },
+      "--operator", [&options] { options.operatorOption = true; },
       "\"Operator\": the log's own call as OPERATOR");
   app.add_flag_callback(
-      "--wpx", [&options] { options.wpxOption = 1; },
+      "--wpx", [&options] { options.wpxOption = true; },
       "\"WPX\": each call's prefix as PFX");
   app.add_flag_callback(
-      "--no-seconds", [&options] { options.withSeconds = 0; },
+      "--no-seconds", [&options] { options.withSeconds = false; },
       "clear \"Seconds\": TIME_ON without seconds");
   app.add_flag_callback(
-      "--no-frequency", [&options] { options.withFrequency = 0; },
+      "--no-frequency", [&options] { options.withFrequency = false; },
       "clear \"Frequency\": no FREQ or FREQ_RX");
   app.add_flag_callback(
-      "--adif3", [&options] { options.adif3 = 1; },
+      "--adif3", [&options] { options.adif3 = true; },
       "write ADIF 3.1.4 instead of ADIF 2.1.7");
   CLI::Option* generatedContestId = app.add_flag_callback(
       "--contest-id",

@@ -23,10 +23,9 @@ void ConsoleUi::ShowInformationBox(std::string_view text) {
   out_.flush();
 }
 
-void ConsoleUi::ReplaceMessageList(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) {
-    PrintLine(out_, line);
-  }
+void ConsoleUi::ReplaceMessageList(const MessageLog& log) {
+  log.ForEachListLine(
+      [this](MessageKind, std::string_view line) { PrintLine(out_, line); });
 }
 
 }  // namespace kestrum::cli

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/conversion_ui.h"
+#include "run/conversion_ui.h"
 
 namespace kestrum::cli {
 
@@ -24,7 +24,7 @@ class ConsoleUi final : public ConversionUi {
   void ShowInformationBox(std::string_view text) override;
   // Each line on `out`, in order. The list is not cleared: on a console each
   // run's lines simply follow those of the run before.
-  void ReplaceMessageList(const std::vector<std::string>& lines) override;
+  void ReplaceMessageList(const MessageLog& log) override;
 
  private:
   std::ostream& out_;

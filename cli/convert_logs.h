@@ -8,7 +8,7 @@
 #include "cli/conversion_plan.h"
 #include "cli/exit_status.h"
 #include "core/conversion_options.h"
-#include "core/conversion_run.h"
+#include "run/conversion_run.h"
 
 namespace kestrum::cli {
 

@@ -10,9 +10,9 @@
 #include "cli/conversion_plan.h"
 #include "cli/convert_logs.h"
 #include "cli/exit_status.h"
-#include "core/clock.h"
-#include "core/conversion_run.h"
-#include "core/file_access.h"
+#include "run/clock.h"
+#include "run/conversion_run.h"
+#include "run/disk_file_access.h"
 
 namespace {
 

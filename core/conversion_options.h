@@ -7,17 +7,17 @@
 
 namespace kestrum {
 
-// Flags hold 0 or 1. The defaults are those of a freshly opened dialog:
-// "Seconds" and "Frequency" checked, everything else clear.
+// The defaults are those of a freshly opened dialog: "Seconds" and
+// "Frequency" checked, everything else clear.
 struct ConversionOptions {
-  int sixMeters = 0;       // "6 Meters": Dxpedition band 10 of old logs is 6 m
-  int arrlSs = 0;          // "ARRL SS": Sweepstakes COMMENT
-  int vexoOption = 0;      // "VEXO": the FLAGS field
-  int operatorOption = 0;  // "Operator": the OPERATOR field
-  int wpxOption = 0;       // "WPX": the PFX field
-  int withSeconds = 1;     // "Seconds": TIME_ON with seconds
-  int withFrequency = 1;   // "Frequency": FREQ and FREQ_RX
-  int adif3 = 0;           // "ADIF 3": ADIF 3.1.4 names and values
+  bool sixMeters = false;       // "6 Meters": DXPN band 10 of old logs is 6 m
+  bool arrlSs = false;          // "ARRL SS": Sweepstakes COMMENT
+  bool vexoOption = false;      // "VEXO": the FLAGS field
+  bool operatorOption = false;  // "Operator": the OPERATOR field
+  bool wpxOption = false;       // "WPX": the PFX field
+  bool withSeconds = true;      // "Seconds": TIME_ON with seconds
+  bool withFrequency = true;    // "Frequency": FREQ and FREQ_RX
+  bool adif3 = false;           // "ADIF 3": ADIF 3.1.4 names and values
   // "ADIF" asks for generated contest identifiers; any other non-empty text is
   // written unchanged as every contact's CONTEST_ID; empty writes none.
   std::string contestIdText;

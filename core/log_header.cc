@@ -6,10 +6,10 @@
 #include <climits>
 #include <cmath>
 
+#include "base/c_text.h"
+#include "base/string_printf.h"
 #include "core/byte_reader.h"
 #include "core/messages.h"
-#include "core/string_printf.h"
-#include "refdata/c_text.h"
 #include "refdata/category_table.h"
 #include "refdata/name_table.h"
 
@@ -175,11 +175,10 @@ int ParseVersionNumber(std::string_view number) {
   return static_cast<int>(scaled);
 }
 
-void ReadLogHeader(MessageLog& log, std::string_view inputFileName,
-                   InputFile& file, LogHeader& header) {
-  std::array<std::byte, kHeaderBlock> buffer{};
-  const ByteSpan block(buffer);
-  if (file.Read(buffer) == kHeaderBlock) {
+std::size_t ReadLogHeader(MessageLog& log, std::string_view inputFileName,
+                          ByteSpan start, LogHeader& header) {
+  if (start.size() >= kHeaderBlock) {
+    const ByteSpan block = start.first(kHeaderBlock);
     const std::string versionText = HeaderText(block, kVersionText);
     // Looked for in this order; the first magic found decides.
     static constexpr std::array<std::string_view, 3> kMagics = {
@@ -187,30 +186,28 @@ void ReadLogHeader(MessageLog& log, std::string_view inputFileName,
     for (const std::string_view magic : kMagics) {
       const std::size_t at = versionText.find(magic);
       if (at == std::string::npos) continue;
-      const int version =
-          ParseVersionNumber(std::string_view(versionText).substr(at + 3));
-      if (magic != "ZR 8.") {
-        // 9.xx and 10.xx headers run on to 4096 bytes; nothing more is read.
-        std::array<std::byte, kLongHeader - kHeaderBlock> rest;
-        if (file.Read(rest) != rest.size()) {
-          Refuse(log, inputFileName, header);
-          return;
-        }
+      // 9.xx and 10.xx headers run on to 4096 bytes; nothing more is read.
+      const std::size_t headerSize =
+          magic == "ZR 8." ? kHeaderBlock : kLongHeader;
+      if (start.size() < headerSize) {
+        Refuse(log, inputFileName, header);
+        return 0;
       }
-      header.version = version;
+      header.version =
+          ParseVersionNumber(std::string_view(versionText).substr(at + 3));
       header.timeFlag = ReadU8(block, kTimeFlag);
       FillLongHeader(log, block, header);
-      return;
+      return headerSize;
     }
   }
-  std::array<std::byte, kHeader7> buffer7{};
-  if (!file.Seek(0) || file.Read(buffer7) != kHeader7) {
+  if (start.size() < kHeader7) {
     Refuse(log, inputFileName, header);
-    return;
+    return 0;
   }
   header.version = kVersion7;
   header.timeFlag = 0;
-  FillHeader7(log, buffer7, header);
+  FillHeader7(log, start.first(kHeader7), header);
+  return kHeader7;
 }
 
 }  // namespace kestrum

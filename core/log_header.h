@@ -8,11 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "core/file_access.h"
+#include "core/byte_reader.h"
 #include "core/message_log.h"
 
 namespace kestrum {
@@ -44,13 +43,16 @@ struct LogHeader {
   std::uint8_t timeFlag = 0;      // 0: stored times are 7 hours late (8.xx+)
 };
 
-// Reads the header of the log `file`, positioned at its start. On success
-// fills `header` (version >= 700), adds one information line and leaves the
-// file at the first contact record. A file too short for its generation is
-// refused: version 0, the error line "ZR file %s does not have a valid
-// header." with `inputFileName`, and the other fields of `header` untouched.
-void ReadLogHeader(MessageLog& log, std::string_view inputFileName,
-                   InputFile& file, LogHeader& header);
+// Reads the header from `start`, the first bytes of a log: kLongHeader of
+// them, or the whole file when it is shorter. On success fills `header`
+// (version >= 700), adds one information line and returns the offset of the
+// first contact record (1024, 4096 or 398). A file too short for its
+// generation is refused: the result is 0, version 0, the error line "ZR file
+// %s does not have a valid header." with `inputFileName`, and the other
+// fields of `header` untouched.
+[[nodiscard]] std::size_t ReadLogHeader(MessageLog& log,
+                                        std::string_view inputFileName,
+                                        ByteSpan start, LogHeader& header);
 
 // The contest text an 8.xx or later header gets when its own is empty: the
 // contest code, and for the codeless numbers 28 and 29 the names of their

@@ -16,8 +16,8 @@ inline constexpr char kOutputNotCreated[] =
     "ERROR:  Could not create ADIF file %s.";
 inline constexpr char kOutputIsInput[] =
     "ERROR:  ADIF file %s is the ZR BIN file itself; choose another name.";
-inline constexpr char kOutputNotWritten[] =
-    "ERROR:  Could not write ADIF file %s; it was left as it was.";
+// What an error box adds in front of an error line of the message list.
+inline constexpr char kErrorPrefix[] = "ERROR:  ";
 
 // Message-list lines: information.
 inline constexpr char kHeaderLine[] = "Contest is %s, Operator is %s, %s";
@@ -40,9 +40,10 @@ inline constexpr char kInvalidHeader[] =
     "ZR file %s does not have a valid header.";
 inline constexpr char kUnknownVersion[] =
     "Unknown ZR version, can not convert.\n";
-inline constexpr char kReadFailed[] =
-    "Could not read ZR file %s beyond record %llu; the records before it "
-    "were converted.";
-inline constexpr char kWriteFailed[] = "Could not write ADIF file %s.";
+// A read or write that failed, with the system's reason. Nothing was written
+// then; kLeftAsItWas follows when the ADIF file was there before.
+inline constexpr char kReadFailed[] = "Could not read ZR file %s: %s.";
+inline constexpr char kWriteFailed[] = "Could not write ADIF file %s: %s.";
+inline constexpr char kLeftAsItWas[] = " It was left as it was.";
 
 }  // namespace kestrum::text

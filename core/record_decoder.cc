@@ -86,15 +86,4 @@ QsoRecord DecodeRecordBytes(ByteSpan bytes, int generation, int qsosWritten) {
   return qso;
 }
 
-std::optional<QsoRecord> DecodeRecord(InputFile& file, int version,
-                                      int qsosWritten) {
-  const int generation = version / 100;
-  const std::size_t size = RecordSizeOf(generation);
-  if (size == 0) return std::nullopt;
-  std::array<std::byte, kRecordSize10> buffer;
-  const std::span<std::byte> record(buffer.data(), size);
-  if (file.Read(record) != size) return std::nullopt;
-  return DecodeRecordBytes(record, generation, qsosWritten);
-}
-
 }  // namespace kestrum

@@ -5,10 +5,9 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <span>
 
-#include "core/file_access.h"
+#include "core/byte_reader.h"
 #include "core/qso_record.h"
 
 namespace kestrum {
@@ -25,13 +24,6 @@ std::size_t RecordSizeOf(int generation);
 // Decodes one record of `generation` from exactly RecordSizeOf(generation)
 // bytes. Generations 7 to 9 store no sent number; they get `qsosWritten` + 1,
 // kept to 16 bits.
-QsoRecord DecodeRecordBytes(std::span<const std::byte> bytes, int generation,
-                            int qsosWritten);
-
-// Reads and decodes the next record of the log's generation (from `version`,
-// the version x 100). Nothing when no whole record is left; a trailing piece
-// shorter than a record is the normal end and is dropped.
-std::optional<QsoRecord> DecodeRecord(InputFile& file, int version,
-                                      int qsosWritten);
+QsoRecord DecodeRecordBytes(ByteSpan bytes, int generation, int qsosWritten);
 
 }  // namespace kestrum

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   using namespace kestrum;
   testing::MemoryRun run;
   const std::size_t logStart =
-      fuzz::ApplyOptionBytes(std::span(data, size), run.context);
+      fuzz::ApplyOptionBytes(std::span(data, size), run.options);
   const auto* bytes = reinterpret_cast<const std::byte*>(data);
   const testing::Bytes log(bytes + logStart, bytes + size);
   run.Convert(log);

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/string_printf.h"
+#include "base/string_printf.h"
 #include "kestrum/build_info.h"
 #include "output/utc_time.h"
 
@@ -113,7 +113,7 @@ std::string FormatOutputHeader(const LogHeader& header,
   return out;
 }
 
-bool WriteOutputFile(OutputFile& file, const LogHeader& header,
+bool WriteOutputFile(TextSink& file, const LogHeader& header,
                      const ConversionContext& context,
                      const BuildStamp& build) {
   if (!file.Write(FormatOutputHeader(header, context, build))) return false;

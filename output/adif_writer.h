@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "core/conversion_context.h"
-#include "core/file_access.h"
 #include "core/log_header.h"
+#include "output/text_sink.h"
 
 namespace kestrum {
 
@@ -47,8 +47,8 @@ std::string FormatOutputHeader(const LogHeader& header,
 
 // Writes the header and then every finished line, each followed by '\n'.
 // Returns false when a write failed.
-bool WriteOutputFile(OutputFile& file, const LogHeader& header,
-                     const ConversionContext& context,
-                     const BuildStamp& build = ThisBuild());
+[[nodiscard]] bool WriteOutputFile(TextSink& file, const LogHeader& header,
+                                   const ConversionContext& context,
+                                   const BuildStamp& build = ThisBuild());
 
 }  // namespace kestrum

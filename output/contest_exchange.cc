@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/c_text.h"
+#include "base/string_printf.h"
 #include "core/messages.h"
-#include "core/string_printf.h"
 #include "output/adif_writer.h"
-#include "refdata/c_text.h"
 #include "refdata/call_areas.h"
 #include "refdata/canadian_provinces.h"
 #include "refdata/county_tables.h"

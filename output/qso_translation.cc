@@ -3,8 +3,8 @@
 
 #include <string_view>
 
+#include "base/string_printf.h"
 #include "core/messages.h"
-#include "core/string_printf.h"
 #include "output/adif_writer.h"
 #include "output/contest_exchange.h"
 #include "output/utc_time.h"

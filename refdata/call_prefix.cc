@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "refdata/c_text.h"
-
 namespace kestrum {
 
 // Suffixes after the last '/' that never change the prefix, compared whole and
@@ -35,6 +33,21 @@ constexpr std::array<std::string_view, 15> PortableDesignators =
 // clang-format on
 
 namespace {
+
+// Call signs are upper case: lower-case letters are not letters here.
+constexpr bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether `text`, read as the C library reads a number (leading white space,
+// an optional sign, digits), is 10 or more: no minus sign, and at least two
+// digits once its leading zeros are passed.
+bool NumberIsAboveNine(std::string_view text) {
+  std::size_t i = text.find_first_not_of(" \t\n\v\f\r");
+  if (i == std::string_view::npos || text[i] == '-') return false;
+  if (text[i] == '+') ++i;
+  while (i < text.size() && text[i] == '0') ++i;
+  return i + 1 < text.size() && IsDigit(text[i]) && IsDigit(text[i + 1]);
+}
 
 bool IsPortableDesignator(std::string_view suffix) {
   return std::find(PortableDesignators.begin(), PortableDesignators.end(),
@@ -127,7 +140,7 @@ std::optional<std::string> EffectivePrefix(std::string_view call) {
       } else {
         return std::nullopt;
       }
-    } else if (IsPortableDesignator(suffix) || LeadingInteger(suffix) > 9 ||
+    } else if (IsPortableDesignator(suffix) || NumberIsAboveNine(suffix) ||
                (suffix.size() >= 2 && suffix[0] == '0' && IsDigit(suffix[1]))) {
       work.resize(slash);  // /QRP, /MM, /10, /05: not a location.
     } else if (suffix.size() < base.size()) {

@@ -17,10 +17,9 @@ void DialogConversionUi::ShowInformationBox(std::string_view text) {
   kestrum::ShowInformationBox(&owner_, ToDisplayString(text));
 }
 
-void DialogConversionUi::ReplaceMessageList(
-    const std::vector<std::string>& lines) {
+void DialogConversionUi::ReplaceMessageList(const MessageLog& log) {
   wxArrayString shown;
-  for (const DisplayText& line : MessageListDisplay(lines)) {
+  for (const DisplayText& line : MessageListDisplay(MessageListLines(log))) {
     shown.push_back(ToWxString(line));
   }
   messageList_.Set(shown);

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/conversion_ui.h"
+#include "run/conversion_ui.h"
 
 namespace kestrum {
 
@@ -23,7 +23,7 @@ class DialogConversionUi final : public ConversionUi {
 
   void ShowErrorBox(std::string_view text) override;
   void ShowInformationBox(std::string_view text) override;
-  void ReplaceMessageList(const std::vector<std::string>& lines) override;
+  void ReplaceMessageList(const MessageLog& log) override;
 
  private:
   wxWindow& owner_;

@@ -16,9 +16,9 @@
 #include <wx/msw/wrapwin.h>
 #endif
 
-#include "core/clock.h"
-#include "core/conversion_run.h"
-#include "core/file_access.h"
+#include "run/clock.h"
+#include "run/conversion_run.h"
+#include "run/disk_file_access.h"
 #include "ui/about_dlg.h"
 #include "ui/app_icon.h"
 #include "ui/dialog_conversion_ui.h"
@@ -217,8 +217,8 @@ void CKestrumDlg::Convert() {
   DiskFileAccess files;
   SystemClock clock;
   RunEnvironment environment{ui, files, clock};
-  RunConversion(model_.InputPath(), model_.OutputPath(), model_.Header(),
-                model_.Context(), environment);
+  // What the run reports, it has shown; the dialog adds nothing.
+  static_cast<void>(RunConversion(model_.Request(), environment));
 }
 
 void CKestrumDlg::OnHelp(wxCommandEvent&) { ShowHelp(); }

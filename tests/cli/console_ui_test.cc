@@ -16,15 +16,20 @@ class ConsoleUiTest : public ::testing::Test {
 };
 
 TEST_F(ConsoleUiTest, PrintsEachMessageLineOnceEndedByALineFeed) {
-  ui_.ReplaceMessageList({"Contest is CQWW, Operator is K1ABC, ZR 8.05", "",
-                          "Unknown ZR version, can not convert.\n", "",
-                          "Caf\xE9"});
+  MessageLog log;
+  LogMessage(log, MessageKind::kInformation,
+             "Contest is CQWW, Operator is K1ABC, ZR 8.05");
+  LogMessage(log, MessageKind::kWarning, "Caf\xE9");
+  LogMessage(log, MessageKind::kError,
+             "Unknown ZR version, can not convert.\n");
+  ui_.ReplaceMessageList(log);
   EXPECT_EQ(out_.str(),
             "Contest is CQWW, Operator is K1ABC, ZR 8.05\n"
             "\n"
-            "Unknown ZR version, can not convert.\n"
+            "Caf\xE9\n"
             "\n"
-            "Caf\xE9\n");
+            "Unknown ZR version, can not convert.\n"
+            "\n");
   EXPECT_EQ(err_.str(), "");
 }
 

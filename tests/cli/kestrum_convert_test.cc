@@ -288,6 +288,7 @@ TEST_F(KestrumConvertTest, ErrorLineEndingInLineFeedIsPrintedOnce) {
             "Unknown ZR version, can not convert.\n"
             "\n"
             "0 QSOs written to future.adi\n");
+  EXPECT_FALSE(Exists("future.adi")) << "a refused log writes nothing";
 }
 
 TEST_F(KestrumConvertTest, FileErrorsGoToStandardError) {
@@ -296,9 +297,12 @@ TEST_F(KestrumConvertTest, FileErrorsGoToStandardError) {
     std::vector<std::string> arguments;
     std::string err;
   } cases[] = {
-      {{"missing.bin"}, "ERROR:  Could not open ZR BIN file missing.bin.\n"},
+      {{"missing.bin"},
+       "ERROR:  Could not open ZR BIN file missing.bin: No such file or "
+       "directory.\n"},
       {{"-o", "no/such/folder.adi", "contest.bin"},
-       "ERROR:  Could not create ADIF file no/such/folder.adi.\n"},
+       "ERROR:  Could not create ADIF file no/such/folder.adi: No such file or "
+       "directory.\n"},
       {{"-o", "./contest.bin", "contest.bin"},
        "ERROR:  ADIF file ./contest.bin is the ZR BIN file itself; choose "
        "another name.\n"},
@@ -319,9 +323,11 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
   fs::create_directories(folder_ / "sub");
   fs::create_symlink("contest.bin", folder_ / "link.adi");
   std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"folder.bin"}, "ERROR:  Could not open ZR BIN file folder.bin.\n"},
+      {{"folder.bin"},
+       "ERROR:  Could not open ZR BIN file folder.bin: Is a directory.\n"},
       {{"-o", "contest.bin/out.adi", "contest.bin"},
-       "ERROR:  Could not create ADIF file contest.bin/out.adi.\n"},
+       "ERROR:  Could not create ADIF file contest.bin/out.adi: Not a "
+       "directory.\n"},
       {{"-o", "link.adi", "contest.bin"},
        "ERROR:  ADIF file link.adi is the ZR BIN file itself; choose another "
        "name.\n"},
@@ -331,14 +337,16 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
   };
   if (fs::exists("/dev/full")) {
     cases.push_back({{"-o", "/dev/full", "contest.bin"},
-                     "ERROR:  Could not write ADIF file /dev/full; it was left "
-                     "as it was.\n"});
+                     "ERROR:  Could not write ADIF file /dev/full: No space "
+                     "left on device. It was left as it was.\n"});
   }
   if (geteuid() != 0) {  // the super-user reads any file
     WriteLog("locked.bin");
     fs::permissions(folder_ / "locked.bin", fs::perms::none);
     cases.push_back(
-        {{"locked.bin"}, "ERROR:  Could not open ZR BIN file locked.bin.\n"});
+        {{"locked.bin"},
+         "ERROR:  Could not open ZR BIN file locked.bin: Permission "
+         "denied.\n"});
   }
   for (const auto& [arguments, err] : cases) {
     const ProcessResult result = Run(arguments);

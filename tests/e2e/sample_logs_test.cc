@@ -30,21 +30,21 @@ std::string ReadFile(const std::string& path) {
 
 struct OptionSet {
   const char* suffix;  // of the expected file: <sample><suffix>.adi
-  void (*apply)(ConversionContext&);
+  void (*apply)(ConversionOptions&);
 };
 
 const OptionSet kOptionSets[] = {
-    {"", [](ConversionContext&) {}},
+    {"", [](ConversionOptions&) {}},
     {".all",
-     [](ConversionContext& c) {
+     [](ConversionOptions& c) {
        c.sixMeters = c.arrlSs = c.vexoOption = c.operatorOption = c.wpxOption =
-           1;
-       c.withSeconds = 0;
+           true;
+       c.withSeconds = false;
        c.contestIdText = "ADIF";
      }},
     {".adif3",
-     [](ConversionContext& c) {
-       c.adif3 = c.vexoOption = 1;
+     [](ConversionOptions& c) {
+       c.adif3 = c.vexoOption = true;
        c.contestIdText = "ADIF";
      }},
 };
@@ -64,7 +64,7 @@ TEST_P(SampleLogTest, ConvertsToExpectedAdif) {
   const SampleLog& sample = GetParam();
   for (const OptionSet& options : kOptionSets) {
     testing::MemoryRun run;
-    options.apply(run.context);
+    options.apply(run.options);
     run.Convert(BuildLog(sample.header, sample.records));
     const std::string expectedPath =
         SourceDir() + "/tests/data/" + sample.name + options.suffix + ".adi";
@@ -95,8 +95,8 @@ TEST_P(SampleLogTest, ReportsExpectedMessages) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleLogTest,
                          ::testing::ValuesIn(testing::SampleLogs()),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
+                         [](const auto& param) {
+                           std::string name = param.param.name;
                            for (char& c : name) {
                              if (c == '-') c = '_';
                            }

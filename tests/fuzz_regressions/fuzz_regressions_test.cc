@@ -46,10 +46,10 @@ TEST(FuzzRegressionTest, HeaderCallEndsWithItsField) {
     h.name = std::string(40, 'N');  // and so do the fields behind it
     h.street = std::string(80, 'S');
     testing::MemoryRun run;
-    run.context.operatorOption = 1;
+    run.options.operatorOption = true;
     const Bytes log = BuildLog(h, {Contact()});
     run.Convert(log);
-    EXPECT_EQ(run.header.operatorCall, std::string(c.callWidth, 'K'))
+    EXPECT_EQ(run.result.header.operatorCall, std::string(c.callWidth, 'K'))
         << c.generation << ".xx";
     EXPECT_EQ(testing::CheckRunInvariants(log, run), "") << c.generation;
     EXPECT_NE(run.Output().find("<OPERATOR:" + std::to_string(c.callWidth) +

@@ -308,9 +308,9 @@ TEST(Adif3Test, RunWritesAdif3OnlyWithTheOption) {
                          {"RST_RCVD", "0"}};
 
   MemoryRun adif2;
-  adif2.context.vexoOption = 1;
-  adif2.context.withFrequency = 0;
-  adif2.context.contestIdText = "ADIF";
+  adif2.options.vexoOption = true;
+  adif2.options.withFrequency = false;
+  adif2.options.contestIdText = "ADIF";
   adif2.Convert(BuildLog(header, {record}));
   const std::string text2 = adif2.Output();
   EXPECT_THAT(text2, HasSubstr("\n<ADIF_VER:5>2.1.7\n"));
@@ -322,8 +322,8 @@ TEST(Adif3Test, RunWritesAdif3OnlyWithTheOption) {
   EXPECT_EQ(bodyFields(text2), expected);
 
   MemoryRun adif3;
-  static_cast<ConversionOptions&>(adif3.context) = adif2.context;
-  adif3.context.adif3 = 1;
+  adif3.options = adif2.options;
+  adif3.options.adif3 = true;
   adif3.Convert(BuildLog(header, {record}));
   const std::string text3 = adif3.Output();
   EXPECT_THAT(text3, HasSubstr("\n<ADIF_VER:5>3.1.4\n"));

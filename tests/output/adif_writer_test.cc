@@ -264,7 +264,8 @@ TEST(AdifWriterTest, PowerLineOnlyForAKnownPowerIndex) {
 
 TEST(AdifWriterTest, UnknownPowerIndexGivesNoPowerName) {
   // A damaged 7.xx header: either no power line or one without a value.
-  for (const std::uint8_t powerIndex : {3, 50, 98}) {
+  for (const std::uint8_t powerIndex :
+       {std::uint8_t{3}, std::uint8_t{50}, std::uint8_t{98}}) {
     SCOPED_TRACE(static_cast<int>(powerIndex));
     LogHeader header = StationHeader();
     header.powerIndex = powerIndex;
@@ -388,7 +389,7 @@ TEST(AdifWriterTest, OutputFileIsHeaderThenEveryLine) {
   const LogHeader header = StationHeader();
 
   MemoryFileAccess files;
-  auto file = files.CreateOutput("out.adi");
+  auto file = files.CreateOutput("out.adi", true).file;
   ASSERT_TRUE(WriteOutputFile(*file, header, context, kStamp));
   ASSERT_TRUE(file->Commit());
   EXPECT_EQ(
@@ -446,7 +447,7 @@ TEST(AdifWriterTest, ConsecutiveRecordsAreSeparatedByAnEmptyLine) {
   second.call = "DL1ABC";
 
   MemoryRun run;
-  run.context.withFrequency = 0;
+  run.options.withFrequency = false;
   run.Convert(BuildLog(header, {first, second}));
   EXPECT_EQ(BodyOf(run.Output()),
             "<CALL:5>K1ABC <QSO_DATE:8>20110528 <TIME_ON:6>120000 "

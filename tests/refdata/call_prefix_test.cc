@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "refdata/c_text.h"
+#include "base/c_text.h"
 
 namespace kestrum {
 namespace {

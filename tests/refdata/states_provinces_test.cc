@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "refdata/c_text.h"
+#include "base/c_text.h"
 #include "refdata/call_areas.h"
 #include "refdata/canadian_provinces.h"
 #include "refdata/us_states.h"

@@ -46,7 +46,8 @@ TEST(AdifCheckerTest, AcceptsWhatTheConverterWrites) {
 
   for (const auto& sample : testing::SampleLogs()) {
     testing::MemoryRun run;
-    run.context.arrlSs = run.context.operatorOption = run.context.wpxOption = 1;
+    run.options.arrlSs = run.options.operatorOption = run.options.wpxOption =
+        true;
     run.Convert(BuildLog(sample.header, sample.records));
     const AdifCheck converted = CheckAdif(run.Output());
     EXPECT_EQ(converted.problem, "") << sample.name;

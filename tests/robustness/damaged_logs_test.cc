@@ -45,7 +45,7 @@ class DamagedLogTest : public ::testing::Test {
         cases_ % 2 == 0 ? ConversionOptions{} : AllOptions();
     ++cases_;
     testing::MemoryRun run;
-    static_cast<ConversionOptions&>(run.context) = options;
+    run.options = options;
     run.Convert(log);
     const std::string problem = testing::CheckRunInvariants(log, run);
     if (problem.empty()) return;
@@ -113,7 +113,8 @@ TEST_F(DamagedLogTest, LogCutAtEveryLength) {
     const Bytes log = BuildLog(sample.header, sample.records);
     for (std::size_t length = 0; length <= log.size(); ++length) {
       Convert(sample.name + " cut at " + std::to_string(length),
-              Bytes(log.begin(), log.begin() + length));
+              Bytes(log.begin(),
+                    log.begin() + static_cast<std::ptrdiff_t>(length)));
     }
   }
 }

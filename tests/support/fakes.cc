@@ -17,25 +17,34 @@ class MemoryOutput final : public OutputFile {
     if (owner_.writeFailsAfter &&
         text_.size() + text.size() > *owner_.writeFailsAfter) {
       failed_ = true;
+      error_ = "No space left on device";
       return false;
     }
     text_.append(text);
     return true;
   }
   bool Commit() override {
-    if (failed_ || owner_.commitFails) return false;
+    if (failed_ || owner_.commitFails) {
+      error_ = "Input/output error";
+      return false;
+    }
     Bytes bytes(text_.size());
     // An empty file has no data pointer, which memcpy must not be given.
     if (!text_.empty()) std::memcpy(bytes.data(), text_.data(), text_.size());
+    replaced_ = owner_.files.count(path_) != 0;
     owner_.files[path_] = std::move(bytes);
     return true;
   }
+  const std::string& Error() const override { return error_; }
+  bool ReplacedExisting() const override { return replaced_; }
 
  private:
   MemoryFileAccess& owner_;
   std::string path_;
   std::string text_;
+  std::string error_;
   bool failed_ = false;
+  bool replaced_ = false;
 };
 
 }  // namespace
@@ -49,22 +58,22 @@ std::size_t MemoryInputFile::Read(std::span<std::byte> buffer) {
               buffer.begin());
   position_ += count;
   if (count < buffer.size() && failsAfter_ && *failsAfter_ < bytes_.size()) {
-    failed_ = true;
+    error_ = "Input/output error";
   }
   return count;
 }
 
-std::unique_ptr<InputFile> MemoryFileAccess::OpenInput(
-    const std::string& path) {
+Opened<InputFile> MemoryFileAccess::OpenInput(const std::string& path) {
   const auto found = files.find(path);
-  if (found == files.end() || unreadable.count(path) != 0) return nullptr;
-  return std::make_unique<MemoryInputFile>(found->second, readFailsAfter);
+  if (found == files.end()) return {nullptr, "No such file or directory"};
+  if (unreadable.count(path) != 0) return {nullptr, "Permission denied"};
+  return {std::make_unique<MemoryInputFile>(found->second, readFailsAfter), {}};
 }
 
-std::unique_ptr<OutputFile> MemoryFileAccess::CreateOutput(
-    const std::string& path) {
-  if (uncreatable.count(path) != 0) return nullptr;
-  return std::make_unique<MemoryOutput>(*this, path);
+Opened<OutputFile> MemoryFileAccess::CreateOutput(const std::string& path,
+                                                  bool /*replaceExisting*/) {
+  if (uncreatable.count(path) != 0) return {nullptr, "Permission denied"};
+  return {std::make_unique<MemoryOutput>(*this, path), {}};
 }
 
 bool MemoryFileAccess::SameFile(const std::string& first,
@@ -85,7 +94,7 @@ RunResult MemoryRun::Convert(const Bytes& log, const std::string& input,
                              const std::string& output) {
   files.files[input] = log;
   RunEnvironment env{ui, files, clock};
-  result = RunConversion(input, output, header, context, env);
+  result = RunConversion({input, output, options}, env);
   return result;
 }
 

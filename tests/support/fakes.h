@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/conversion_run.h"
-#include "core/conversion_ui.h"
-#include "core/file_access.h"
+#include "run/clock.h"
+#include "run/conversion_run.h"
+#include "run/conversion_ui.h"
+#include "run/file_access.h"
 #include "tests/support/log_builder.h"
 
 namespace kestrum::testing {
@@ -36,14 +36,15 @@ class MemoryInputFile final : public InputFile {
     position_ = static_cast<std::size_t>(offset);
     return true;
   }
-  bool Failed() const override { return failed_; }
+  const std::string& Error() const override { return error_; }
+  std::uint64_t Size() const override { return bytes_.size(); }
   std::size_t Position() const { return position_; }
 
  private:
   Bytes bytes_;
   std::optional<std::size_t> failsAfter_;
   std::size_t position_ = 0;
-  bool failed_ = false;
+  std::string error_;
 };
 
 class MemoryFileAccess final : public FileAccess {
@@ -59,9 +60,13 @@ class MemoryFileAccess final : public FileAccess {
   // Pairs of names that lead to the same file, besides equal names.
   std::set<std::pair<std::string, std::string>> aliases;
 
-  std::unique_ptr<InputFile> OpenInput(const std::string& path) override;
-  std::unique_ptr<OutputFile> CreateOutput(const std::string& path) override;
+  Opened<InputFile> OpenInput(const std::string& path) override;
+  Opened<OutputFile> CreateOutput(const std::string& path,
+                                  bool replaceExisting) override;
   bool SameFile(const std::string& first, const std::string& second) override;
+  bool Exists(const std::string& path) override {
+    return files.count(path) != 0;
+  }
 
   // The text of a file, or nullopt when there is none.
   std::optional<std::string> Text(const std::string& path) const;
@@ -72,6 +77,7 @@ class RecordingUi final : public ConversionUi {
   std::vector<std::string> errorBoxes;
   std::vector<std::string> informationBoxes;
   std::vector<std::string> messageList;
+  std::vector<MessageKind> messageKinds;  // of each line of messageList
   int messageListUpdates = 0;
 
   void ShowErrorBox(std::string_view text) override {
@@ -80,8 +86,13 @@ class RecordingUi final : public ConversionUi {
   void ShowInformationBox(std::string_view text) override {
     informationBoxes.emplace_back(text);
   }
-  void ReplaceMessageList(const std::vector<std::string>& lines) override {
-    messageList = lines;
+  void ReplaceMessageList(const MessageLog& log) override {
+    messageList.clear();
+    messageKinds.clear();
+    log.ForEachListLine([this](MessageKind kind, std::string_view line) {
+      messageList.emplace_back(line);
+      messageKinds.push_back(kind);
+    });
     ++messageListUpdates;
   }
 };
@@ -108,8 +119,7 @@ struct MemoryRun {
   MemoryFileAccess files;
   RecordingUi ui;
   FixedClock clock{{1796688000}};
-  LogHeader header;
-  ConversionContext context;
+  ConversionOptions options;
   RunResult result;
 
   RunResult Convert(const Bytes& log, const std::string& input = "in.bin",

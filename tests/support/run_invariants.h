@@ -17,7 +17,8 @@ namespace kestrum::testing {
 // - the run ends normally: no error box, one closing report with the count
 //   written, the message list filled once, its groups each closed by one
 //   empty line;
-// - a refused header leaves an empty ADIF file and only the error line;
+// - a refused header or version writes no ADIF file; a refused header shows
+//   only its error line;
 // - otherwise the ADIF file is well formed (CheckAdif), its header counts the
 //   contacts written plus those skipped, and every whole record with a call
 //   is accounted for: written, skipped with a warning, or ignored as a

@@ -20,7 +20,7 @@ auto Fields(const ConversionOptions& o) {
 }
 
 const ConversionOptions& OptionsOf(const DialogModel& model) {
-  return model.Context();
+  return model.Options();
 }
 
 TEST(DialogModelTest, ProposesInputPathWithAdiExtension) {
@@ -57,7 +57,7 @@ TEST(DialogModelTest, FreshDialogHasNoFilesAndDefaultOptions) {
   EXPECT_EQ(model.InputPath(), "");
   EXPECT_EQ(model.OutputPath(), "");
   EXPECT_EQ(model.OutputProposal(), "");
-  EXPECT_EQ(model.Header().version, 0);
+  EXPECT_EQ(model.Request().inputPath, "");
   for (int box : {kSixMetersBox, kContestIdBox, kArrlSsBox, kOperatorBox,
                   kVexoBox, kWpxBox, kAdif3Box}) {
     EXPECT_EQ(model.IsOptionChecked(box), false) << box;
@@ -69,7 +69,7 @@ TEST(DialogModelTest, FreshDialogHasNoFilesAndDefaultOptions) {
 TEST(DialogModelTest, EachBoxStoresItsOwnFieldOnly) {
   struct Case {
     int box;
-    int ConversionOptions::*field;
+    bool ConversionOptions::*field;
   };
   const std::vector<Case> cases = {
       {kSixMetersBox, &ConversionOptions::sixMeters},
@@ -85,7 +85,7 @@ TEST(DialogModelTest, EachBoxStoresItsOwnFieldOnly) {
     for (bool checked : {true, false}) {
       DialogModel model;
       ConversionOptions expected = OptionsOf(model);
-      expected.*c.field = checked ? 1 : 0;
+      expected.*c.field = checked;
       EXPECT_TRUE(model.ClickOption(c.box, checked));
       EXPECT_EQ(Fields(OptionsOf(model)), Fields(expected))
           << "box " << c.box << (checked ? " checked" : " unchecked");
@@ -99,12 +99,12 @@ TEST(DialogModelTest, ContestIdStoresAdifWhileChecked) {
   const auto untouched = Fields(OptionsOf(model));
 
   model.ClickOption(kContestIdBox, true);
-  EXPECT_EQ(model.Context().contestIdText, "ADIF");
+  EXPECT_EQ(model.Options().contestIdText, "ADIF");
   EXPECT_EQ(model.IsOptionChecked(kContestIdBox), true);
 
   // Unchecking gives the same options as never touching the box.
   model.ClickOption(kContestIdBox, false);
-  EXPECT_EQ(model.Context().contestIdText, "");
+  EXPECT_EQ(model.Options().contestIdText, "");
   EXPECT_EQ(Fields(OptionsOf(model)), untouched);
   EXPECT_EQ(model.IsOptionChecked(kContestIdBox), false);
 }

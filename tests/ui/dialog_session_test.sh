@@ -150,7 +150,7 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$work/browser.txt" \
 chmod +x "$work/bin/xdg-open"
 
 # 1. A conversion session.
-start PATH="$work/bin:$PATH"
+start PATH="$work/bin:$PATH" BROWSER="$work/bin/xdg-open"
 press "ZR to ADIF" space  # the focus starts on "ZR BIN"
 choose_in "Input ZR BIN File" "cq log.bin"
 shown "input${tab}$log"

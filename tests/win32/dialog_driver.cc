@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "base/string_printf.h"
 #include "core/messages.h"
-#include "core/string_printf.h"
 #include "ui/model/control_ids.h"
 #include "ui/model/dialog_template.h"
 #include "ui/model/dialog_texts.h"

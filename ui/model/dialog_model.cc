@@ -15,7 +15,7 @@ constexpr std::string_view kLogExtension = ".bin";
 
 // The flag field that box `boxId` sets, or null ("Contest ID" stores a
 // text, any other id is no option box).
-int ConversionOptions::*FlagOfBox(int boxId) {
+bool ConversionOptions::*FlagOfBox(int boxId) {
   switch (boxId) {
     case kSixMetersBox:
       return &ConversionOptions::sixMeters;
@@ -55,20 +55,20 @@ std::string DialogModel::OutputProposal() const {
 
 bool DialogModel::ClickOption(int boxId, bool checked) {
   if (boxId == kContestIdBox) {
-    context_.contestIdText = checked ? kGeneratedContestId : "";
+    options_.contestIdText = checked ? kGeneratedContestId : "";
     return true;
   }
-  int ConversionOptions::*flag = FlagOfBox(boxId);
+  bool ConversionOptions::*flag = FlagOfBox(boxId);
   if (flag == nullptr) return false;
-  context_.*flag = checked ? 1 : 0;
+  options_.*flag = checked;
   return true;
 }
 
 std::optional<bool> DialogModel::IsOptionChecked(int boxId) const {
-  if (boxId == kContestIdBox) return !context_.contestIdText.empty();
-  int ConversionOptions::*flag = FlagOfBox(boxId);
+  if (boxId == kContestIdBox) return !options_.contestIdText.empty();
+  bool ConversionOptions::*flag = FlagOfBox(boxId);
   if (flag == nullptr) return std::nullopt;
-  return context_.*flag != 0;
+  return options_.*flag;
 }
 
 std::string ProposeOutputPath(std::string_view inputPath) {

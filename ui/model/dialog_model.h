@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // DialogModel: the state of the main dialog apart from its windows: the
-// chosen input and output files, the options the check boxes store, and the
-// log header and run context that every conversion run reuses. The window
+// chosen input and output files and the options the check boxes store. The
+// window
 // class forwards what the user did here and shows what this holds; nothing
 // in this file knows a toolkit, so tests drive it without a display.
 //
@@ -14,15 +14,15 @@
 #include <string_view>
 #include <vector>
 
-#include "core/conversion_context.h"
-#include "core/log_header.h"
+#include "core/conversion_options.h"
+#include "run/conversion_run.h"
 
 namespace kestrum {
 
 class DialogModel {
  public:
   // A fresh dialog: no files, "Seconds" and "Frequency" on, every other
-  // option off, header and run context empty.
+  // option off.
   DialogModel() = default;
 
   const std::string& InputPath() const { return inputPath_; }
@@ -51,17 +51,17 @@ class DialogModel {
   // box its first state.
   std::optional<bool> IsOptionChecked(int boxId) const;
 
-  // What a conversion run fills and reads. The option fields change only
-  // through ClickOption.
-  LogHeader& Header() { return header_; }
-  ConversionContext& Context() { return context_; }
-  const ConversionContext& Context() const { return context_; }
+  // The options as the boxes have set them; they change only through
+  // ClickOption.
+  const ConversionOptions& Options() const { return options_; }
+
+  // What Convert asks of a run: the two files and the options.
+  RunRequest Request() const { return {inputPath_, outputPath_, options_}; }
 
  private:
   std::string inputPath_;
   std::string outputPath_;
-  LogHeader header_;
-  ConversionContext context_;
+  ConversionOptions options_;
 };
 
 // The output file name proposed for the log `inputPath`: the path with

@@ -13,14 +13,13 @@ void DialogConversionUi::ShowInformationBox(std::string_view text) {
   win32::ShowInformationBox(owner_, text);
 }
 
-void DialogConversionUi::ReplaceMessageList(
-    const std::vector<std::string>& lines) {
+void DialogConversionUi::ReplaceMessageList(const MessageLog& log) {
   SendMessageA(messageList_, LB_RESETCONTENT, 0, 0);
-  for (const std::string& line : lines) {
+  log.ForEachListLine([this](MessageKind, std::string_view line) {
     const std::string shown = ListLine(line);
     SendMessageA(messageList_, LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(shown.c_str()));
-  }
+  });
 }
 
 std::string ListLine(std::string_view line) {

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "core/clock.h"
-#include "core/conversion_run.h"
-#include "core/file_access.h"
+#include "run/clock.h"
+#include "run/conversion_run.h"
+#include "run/disk_file_access.h"
 #include "ui/model/control_ids.h"
 #include "ui/model/dialog_template.h"
 #include "ui/win32/about_dlg.h"
@@ -140,8 +140,8 @@ void CKestrumDlg::OnConvert() {
   DiskFileAccess files;
   SystemClock clock;
   RunEnvironment environment{ui, files, clock};
-  RunConversion(model_.InputPath(), model_.OutputPath(), model_.Header(),
-                model_.Context(), environment);
+  // What the run reports, it has shown; the dialog adds nothing.
+  static_cast<void>(RunConversion(model_.Request(), environment));
 }
 
 bool CKestrumDlg::OnSysCommand(WPARAM command) {

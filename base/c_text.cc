@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "refdata/c_text.h"
+#include "base/c_text.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/file_access.h"
+#include "run/disk_file_access.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/conversion_run.h"
+#include "run/conversion_run.h"
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
 
@@ -69,7 +69,7 @@ class DiskFileAccessTest : public ::testing::Test {
 
 TEST_F(DiskFileAccessTest, OutputReplacesTargetOnlyOnCommit) {
   Write(Path("out.adi"), "old");
-  auto output = files_.CreateOutput(Path("out.adi"));
+  auto output = files_.CreateOutput(Path("out.adi"), true).file;
   ASSERT_NE(output, nullptr);
   EXPECT_TRUE(output->Write("new text\n"));
   EXPECT_EQ(Read(Path("out.adi")), "old");
@@ -81,9 +81,9 @@ TEST_F(DiskFileAccessTest, OutputReplacesTargetOnlyOnCommit) {
 
 TEST_F(DiskFileAccessTest, DroppedOutputLeavesTargetAndNoTemporary) {
   Write(Path("out.adi"), "old");
-  auto output = files_.CreateOutput(Path("out.adi"));
+  auto output = files_.CreateOutput(Path("out.adi"), true).file;
   ASSERT_NE(output, nullptr);
-  output->Write("half");
+  static_cast<void>(output->Write("half"));
   output.reset();
   EXPECT_EQ(Read(Path("out.adi")), "old");
   EXPECT_EQ(FileCount(), 1u);
@@ -93,9 +93,9 @@ TEST_F(DiskFileAccessTest, OutputThroughSymbolicLinkKeepsTheLink) {
   SKIP_WITHOUT_POSIX_FILES();
   Write(Path("real.adi"), "old");
   fs::create_symlink("real.adi", Path("link.adi"));
-  auto output = files_.CreateOutput(Path("link.adi"));
+  auto output = files_.CreateOutput(Path("link.adi"), true).file;
   ASSERT_NE(output, nullptr);
-  output->Write("new");
+  ASSERT_TRUE(output->Write("new"));
   ASSERT_TRUE(output->Commit());
   EXPECT_TRUE(fs::is_symlink(Path("link.adi")));
   EXPECT_EQ(Read(Path("real.adi")), "new");
@@ -107,7 +107,7 @@ TEST_F(DiskFileAccessTest, OutputKeepsPermissionsOfReplacedFile) {
   fs::permissions(Path("out.adi"), fs::perms::owner_read |
                                        fs::perms::owner_write |
                                        fs::perms::group_read);
-  auto output = files_.CreateOutput(Path("out.adi"));
+  auto output = files_.CreateOutput(Path("out.adi"), true).file;
   ASSERT_NE(output, nullptr);
   ASSERT_TRUE(output->Commit());
   EXPECT_EQ(
@@ -129,7 +129,7 @@ TEST_F(DiskFileAccessTest, SameFileThroughHardLinksAndRelativePaths) {
 // letter; on Linux any bytes but '/' and NUL.
 TEST_F(DiskFileAccessTest, EightBitNamesReachTheSameFile) {
   const std::string name = Path("caf\xe9\x80.adi");
-  auto output = files_.CreateOutput(name);
+  auto output = files_.CreateOutput(name, true).file;
   ASSERT_NE(output, nullptr);
   EXPECT_TRUE(output->Write("text\n"));
   ASSERT_TRUE(output->Commit());
@@ -137,22 +137,31 @@ TEST_F(DiskFileAccessTest, EightBitNamesReachTheSameFile) {
   EXPECT_EQ(Read(name), std::string("text") + kLineEnd);
   EXPECT_EQ(FileCount(), 1u);
 
-  auto input = files_.OpenInput(name);
+  auto input = files_.OpenInput(name).file;
   ASSERT_NE(input, nullptr);
   EXPECT_TRUE(files_.SameFile(name, name));
   EXPECT_FALSE(files_.SameFile(name, Path("cafe.adi")));
 }
 
-TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFile) {
-  EXPECT_EQ(files_.OpenInput(Path("missing.bin")), nullptr);
-  EXPECT_EQ(files_.OpenInput(dir_.string()), nullptr) << "a folder";
-  EXPECT_EQ(files_.CreateOutput(Path("no/such/folder/out.adi")), nullptr);
-  EXPECT_EQ(files_.CreateOutput(dir_.string()), nullptr) << "a folder";
+TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFileAndTheReason) {
+  const Opened<InputFile> missing = files_.OpenInput(Path("missing.bin"));
+  EXPECT_EQ(missing.file, nullptr);
+  EXPECT_EQ(missing.error, "No such file or directory");
+  const Opened<InputFile> folder = files_.OpenInput(dir_.string());
+  EXPECT_EQ(folder.file, nullptr);
+  EXPECT_EQ(folder.error, "Is a directory");
+  const Opened<OutputFile> noFolder =
+      files_.CreateOutput(Path("no/such/folder/out.adi"), true);
+  EXPECT_EQ(noFolder.file, nullptr);
+  EXPECT_EQ(noFolder.error, "No such file or directory");
+  const Opened<OutputFile> isFolder = files_.CreateOutput(dir_.string(), true);
+  EXPECT_EQ(isFolder.file, nullptr);
+  EXPECT_EQ(isFolder.error, "Is a directory");
 }
 
 TEST_F(DiskFileAccessTest, FullDeviceFailsAtWriteOrCommit) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  auto output = files_.CreateOutput("/dev/full");
+  auto output = files_.CreateOutput("/dev/full", true).file;
   ASSERT_NE(output, nullptr);
   const bool written = output->Write(std::string(100000, 'x'));
   EXPECT_FALSE(written && output->Commit());
@@ -175,12 +184,8 @@ TEST_F(DiskFileAccessTest, RunRefusesOutputThatIsInputThroughLink) {
   testing::RecordingUi ui;
   SystemClock clock;
   RunEnvironment env{ui, files_, clock};
-  LogHeader header;
-  ConversionContext context;
-  EXPECT_EQ(
-      RunConversion(Path("log.bin"), Path("log.adi"), header, context, env)
-          .status,
-      RunStatus::kFileError);
+  EXPECT_EQ(RunConversion({Path("log.bin"), Path("log.adi"), {}}, env).status,
+            RunStatus::kFileError);
   EXPECT_EQ(Read(Path("log.bin")).size(), log.size());
   EXPECT_EQ(ui.errorBoxes.size(), 1u);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/string_printf.h"
+#include "base/string_printf.h"
 
 #include <cstdarg>
 #include <cstdio>

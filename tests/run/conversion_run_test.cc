@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "core/conversion_run.h"
+#include "run/conversion_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
@@ -48,15 +50,17 @@ std::string Body(const std::string& adif) {
 TEST(ConversionRunTest, MissingFileNamesShowErrorBoxAndTouchNothing) {
   MemoryRun run;
   RunEnvironment env{run.ui, run.files, run.clock};
-  EXPECT_EQ(RunConversion("", "out.adi", run.header, run.context, env).status,
+  EXPECT_EQ(RunConversion({"", "out.adi", {}}, env).status,
             RunStatus::kMissingFileName);
-  EXPECT_EQ(RunConversion("in.bin", "", run.header, run.context, env).status,
+  EXPECT_EQ(RunConversion({"in.bin", "", {}}, env).status,
             RunStatus::kMissingFileName);
   EXPECT_THAT(run.ui.errorBoxes,
               ElementsAre("ERROR:  Must specify a ZR BIN file.",
                           "ERROR:  Must specify an ADIF file."));
   EXPECT_TRUE(run.ui.informationBoxes.empty());
-  EXPECT_EQ(run.ui.messageListUpdates, 0);
+  // The list is emptied, so that it shows no earlier run's lines.
+  EXPECT_EQ(run.ui.messageListUpdates, 2);
+  EXPECT_TRUE(run.ui.messageList.empty());
   EXPECT_TRUE(run.files.files.empty());
 }
 
@@ -72,12 +76,12 @@ TEST(ConversionRunTest, LogWithoutRecordsWritesHeaderAndOneEmptyLine) {
               ElementsAre("0 QSOs written to out.adi"));
 }
 
-TEST(ConversionRunTest, RefusedHeaderLeavesOutputEmpty) {
+TEST(ConversionRunTest, RefusedHeaderLeavesOutputAsItWas) {
   MemoryRun run;
   run.files.files["out.adi"] = Bytes(10, std::byte{'x'});
   EXPECT_EQ(run.Convert(Bytes(100, std::byte{1})).status,
             RunStatus::kLogRefused);
-  EXPECT_EQ(run.files.Text("out.adi"), "");
+  EXPECT_EQ(run.files.Text("out.adi"), "xxxxxxxxxx");
   EXPECT_THAT(run.ui.messageList,
               ElementsAre("ZR file in.bin does not have a valid header.", ""));
   EXPECT_THAT(run.ui.informationBoxes,
@@ -85,17 +89,17 @@ TEST(ConversionRunTest, RefusedHeaderLeavesOutputEmpty) {
   EXPECT_TRUE(run.ui.errorBoxes.empty());
 }
 
-TEST(ConversionRunTest, UnknownVersionWritesHeaderWithoutRecords) {
+TEST(ConversionRunTest, UnknownVersionIsRefusedAndWritesNothing) {
   TestHeader header = Header8();
   header.generation = 10;
   header.versionText = "ZR 10.995";  // rounds to 11.00
   MemoryRun run;
   EXPECT_EQ(run.Convert(BuildLog(header, {Contact("K1ABC")})).status,
             RunStatus::kLogRefused);
-  EXPECT_EQ(run.header.version, 1100);
-  EXPECT_THAT(run.Output(), HasSubstr("ADIF Export from ZR Version 11.00\n"));
-  EXPECT_THAT(run.Output(), HasSubstr("<PROGRAMVERSION:5>11.00\n"));
-  EXPECT_EQ(Body(run.Output()), "\n");
+  EXPECT_EQ(run.result.header.version, 1100);
+  EXPECT_EQ(run.files.files.count("out.adi"), 0u);
+  EXPECT_THAT(run.ui.informationBoxes,
+              ElementsAre("0 QSOs written to out.adi"));
   EXPECT_THAT(run.ui.messageList,
               ElementsAre("Contest is WPX, Operator is W1AW, ZR 10.995",
                           "0 QSOs written in 0 seconds to out.adi", "",
@@ -141,10 +145,10 @@ TEST(ConversionRunTest, MessageListShowsKindsInOrderOldestFirst) {
 TEST(ConversionRunTest, EmptyCallIsPassedOverWithoutCountOrSerial) {
   TestRecord empty;  // a record of zeros
   MemoryRun run;
-  run.context.contestIdText = "";
+  run.options.contestIdText = "";
   run.Convert(BuildLog(Header8(), {Contact("K1ABC"), empty, Contact("K2ABC")}));
-  EXPECT_EQ(run.context.qsosWritten, 2);
-  EXPECT_EQ(run.context.qsosIgnored, 0);
+  EXPECT_EQ(run.result.qsosWritten, 2);
+  EXPECT_EQ(run.result.qsosIgnored, 0);
   EXPECT_THAT(Body(run.Output()), HasSubstr("<STX:1>1 "));
   EXPECT_THAT(Body(run.Output()), HasSubstr("<STX:1>2 "));
   EXPECT_THAT(Body(run.Output()), ::testing::Not(HasSubstr("<STX:1>3")));
@@ -153,7 +157,7 @@ TEST(ConversionRunTest, EmptyCallIsPassedOverWithoutCountOrSerial) {
 TEST(ConversionRunTest, SkippedContactCountsAndAdvancesSerial) {
   MemoryRun run;
   run.Convert(BuildLog(Header8(), {Contact("W1AW"), Contact("K2ABC")}));
-  EXPECT_EQ(run.context.qsosWritten, 2);
+  EXPECT_EQ(run.result.qsosWritten, 2);
   EXPECT_THAT(Body(run.Output()), HasSubstr("<STX:1>2 "));
 }
 
@@ -162,18 +166,18 @@ TEST(ConversionRunTest, TrailingPartialRecordIsDroppedSilently) {
   log.resize(log.size() - 1);
   MemoryRun run;
   EXPECT_EQ(run.Convert(log).status, RunStatus::kConverted);
-  EXPECT_EQ(run.context.qsosWritten, 1);
+  EXPECT_EQ(run.result.qsosWritten, 1);
   EXPECT_EQ(run.ui.messageList.size(), 3u);
 }
 
 TEST(ConversionRunTest, SecondRunStartsFromZeroAndKeepsOptions) {
   MemoryRun run;
-  run.context.wpxOption = 1;
+  run.options.wpxOption = true;
   run.Convert(BuildLog(Header8(), {Contact("K1ABC"), Contact("K2ABC")}));
   const std::string first = run.Output();
   run.Convert(BuildLog(Header8(), {Contact("K1ABC"), Contact("K2ABC")}));
   EXPECT_EQ(run.Output(), first);
-  EXPECT_EQ(run.context.qsosWritten, 2);
+  EXPECT_EQ(run.result.qsosWritten, 2);
   EXPECT_THAT(first, HasSubstr("<PFX:2>K1"));
 }
 
@@ -196,7 +200,8 @@ TEST(ConversionRunTest, UnopenableFilesAreReportedAndNothingIsCreated) {
   run.files.unreadable.insert("in.bin");
   EXPECT_EQ(run.Convert(BuildLog(Header8(), {})).status, RunStatus::kFileError);
   EXPECT_THAT(run.ui.errorBoxes,
-              ElementsAre("ERROR:  Could not open ZR BIN file in.bin."));
+              ElementsAre("ERROR:  Could not open ZR BIN file in.bin: "
+                          "Permission denied."));
   EXPECT_EQ(run.files.files.count("out.adi"), 0u);
 
   MemoryRun create;
@@ -204,43 +209,76 @@ TEST(ConversionRunTest, UnopenableFilesAreReportedAndNothingIsCreated) {
   EXPECT_EQ(create.Convert(BuildLog(Header8(), {})).status,
             RunStatus::kFileError);
   EXPECT_THAT(create.ui.errorBoxes,
-              ElementsAre("ERROR:  Could not create ADIF file out.adi."));
+              ElementsAre("ERROR:  Could not create ADIF file out.adi: "
+                          "Permission denied."));
   EXPECT_TRUE(create.ui.informationBoxes.empty());
 }
 
-TEST(ConversionRunTest, FailedWriteKeepsOldFileAndIsNoSuccess) {
-  for (bool failAtCommit : {false, true}) {
+// A run that cannot read its log or write its file claims nothing: no
+// summary, no closing report, and the old ADIF file (if any) unchanged.
+TEST(ConversionRunTest, FailedReadOrWriteLeavesOutputAndClaimsNothing) {
+  struct Case {
+    const char* what;
+    bool outputExists;
+    std::optional<std::size_t> readFailsAfter;
+    std::optional<std::size_t> writeFailsAfter;
+    bool commitFails;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"read fails in the header",
+       true,
+       600,
+       {},
+       false,
+       "Could not read ZR file in.bin: Input/output error."},
+      {"read fails in a record",
+       true,
+       1024 + 50 + 20,
+       {},
+       false,
+       "Could not read ZR file in.bin: Input/output error."},
+      {"write fails",
+       true,
+       {},
+       100,
+       false,
+       "Could not write ADIF file out.adi: No space left on device. It was "
+       "left as it was."},
+      {"commit fails",
+       true,
+       {},
+       {},
+       true,
+       "Could not write ADIF file out.adi: Input/output error. It was left "
+       "as it was."},
+      {"commit fails, no old file",
+       false,
+       {},
+       {},
+       true,
+       "Could not write ADIF file out.adi: Input/output error."},
+  };
+  for (const Case& c : cases) {
     MemoryRun run;
-    run.files.files["out.adi"] = Bytes(3, std::byte{'o'});
-    if (failAtCommit) {
-      run.files.commitFails = true;
-    } else {
-      run.files.writeFailsAfter = 100;  // inside the header
+    if (c.outputExists) run.files.files["out.adi"] = Bytes(3, std::byte{'o'});
+    run.files.readFailsAfter = c.readFailsAfter;
+    run.files.writeFailsAfter = c.writeFailsAfter;
+    run.files.commitFails = c.commitFails;
+    const RunResult result = run.Convert(BuildLog(
+        Header8(), {Contact("K1ABC"), Contact("K2ABC"), Contact("K3ABC")}));
+    EXPECT_EQ(result.status, RunStatus::kFileError) << c.what;
+    EXPECT_EQ(result.qsosWritten, 0) << c.what;
+    EXPECT_EQ(run.files.Text("out.adi"),
+              c.outputExists ? std::optional<std::string>("ooo") : std::nullopt)
+        << c.what;
+    EXPECT_TRUE(run.ui.informationBoxes.empty()) << c.what;
+    EXPECT_THAT(run.ui.errorBoxes, ElementsAre("ERROR:  " + c.error)) << c.what;
+    EXPECT_THAT(run.ui.messageList, ::testing::Contains(c.error)) << c.what;
+    for (const std::string& line : run.ui.messageList) {
+      EXPECT_THAT(line, ::testing::Not(HasSubstr("QSOs written"))) << c.what;
     }
-    EXPECT_EQ(run.Convert(BuildLog(Header8(), {Contact("K1ABC")})).status,
-              RunStatus::kFileError);
-    EXPECT_EQ(run.files.Text("out.adi"), "ooo");
-    EXPECT_TRUE(run.ui.informationBoxes.empty());
-    EXPECT_THAT(run.ui.errorBoxes,
-                ElementsAre("ERROR:  Could not write ADIF file out.adi; it was "
-                            "left as it was."));
-    ASSERT_FALSE(run.ui.messageList.empty());
-    EXPECT_THAT(run.ui.messageList,
-                ::testing::Contains("Could not write ADIF file out.adi."));
   }
-}
-
-TEST(ConversionRunTest, ReadErrorKeepsContactsBeforeIt) {
-  MemoryRun run;
-  run.files.readFailsAfter = 1024 + 50 + 20;  // inside the second record
-  const RunResult result = run.Convert(BuildLog(
-      Header8(), {Contact("K1ABC"), Contact("K2ABC"), Contact("K3ABC")}));
-  EXPECT_EQ(result.status, RunStatus::kFileError);
-  EXPECT_EQ(result.qsosWritten, 1);
-  EXPECT_THAT(run.Output(), HasSubstr("<CALL:5>K1ABC"));
-  EXPECT_THAT(run.ui.messageList,
-              ::testing::Contains("Could not read ZR file in.bin beyond record "
-                                  "1; the records before it were converted."));
 }
 
 TEST(ConversionRunTest, LongPathIsReportedWhole) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/clock.h"
+#include "run/clock.h"
 
 #include <chrono>
 

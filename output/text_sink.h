@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// TextSink: where ADIF text goes. A file being written, memory in tests and
+// in the browser, anything that takes bytes in order. The writer does not
+// own its sink.
+#pragma once
+
+#include <string_view>
+
+namespace kestrum {
+
+class TextSink {
+ public:
+  virtual ~TextSink() = default;
+  // Appends `text`; false when it could not be taken. After a failure every
+  // later call fails as well.
+  [[nodiscard]] virtual bool Write(std::string_view text) = 0;
+};
+
+}  // namespace kestrum
