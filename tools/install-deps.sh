@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   libwxgtk3.2-dev xvfb xauth xdotool x11-utils imagemagick
-  clang libclang-rt-14-dev valgrind
+  clang clang-format libclang-rt-14-dev valgrind
   nodejs npm trustedqsl
 )
 if [ "${1:-}" = "--minimal" ]; then
