@@ -2,11 +2,12 @@
 #include "core/log_header.h"
 
 #include <array>
-#include <charconv>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "base/c_text.h"
+#include "base/decimal_number.h"
 #include "base/string_printf.h"
 #include "core/byte_reader.h"
 #include "core/messages.h"
@@ -159,18 +160,9 @@ std::string_view ContestTextOfIndex(int contestIndex) {
 }
 
 int ParseVersionNumber(std::string_view number) {
-  // Digits, then an optional fraction; no sign and no exponent.
-  std::size_t end = 0;
-  while (end < number.size() && IsDigit(number[end])) ++end;
-  if (end < number.size() && number[end] == '.') {
-    ++end;
-    while (end < number.size() && IsDigit(number[end])) ++end;
-  }
-  double value = 0.0;
-  const auto parsed = std::from_chars(number.data(), number.data() + end, value,
-                                      std::chars_format::fixed);
-  if (parsed.ec != std::errc()) return 0;
-  const double scaled = (value + 0.005) * 100.0;
+  const std::optional<double> value = ReadDecimalNumber(number);
+  if (!value) return 0;
+  const double scaled = (*value + 0.005) * 100.0;
   if (!(scaled < static_cast<double>(INT_MAX))) return INT_MAX;
   return static_cast<int>(scaled);
 }
