@@ -11,6 +11,7 @@
 #include "run/conversion_run.h"
 #include "run/disk_file_access.h"
 #include "tests/support/log_builder.h"
+#include "tests/support/synthetic_log.h"
 
 namespace kestrum {
 namespace {
@@ -22,38 +23,13 @@ class SilentUi final : public ConversionUi {
   void ReplaceMessageList(const MessageLog&) override {}
 };
 
-// A CQ World Wide log with realistic contacts on the six contest bands.
-testing::Bytes SyntheticLog(int contacts) {
-  testing::TestHeader header;
-  header.contestIndex = 0;
-  std::vector<testing::TestRecord> records;
-  records.reserve(static_cast<std::size_t>(contacts));
-  static constexpr std::uint32_t kBandStart[] = {
-      0, 1800000, 3500000, 7000000, 14000000, 21000000, 28000000};
-  for (int i = 0; i < contacts; ++i) {
-    testing::TestRecord r;
-    r.call = "DL" + std::to_string(i % 10) + "A" +
-             std::string(1, static_cast<char>('A' + i % 26)) + "C";
-    r.exchange = std::to_string(1 + i % 40);
-    r.band = static_cast<std::uint8_t>(1 + i % 6);
-    r.mode = 1;
-    r.receivedNumber = 599;
-    r.sentNumber = static_cast<std::uint16_t>(i + 1);
-    r.frequencyA =
-        kBandStart[r.band] + 25000 + static_cast<std::uint32_t>(i % 50) * 100;
-    r.time = 1700000000 + i * 7;
-    records.push_back(r);
-  }
-  return BuildLog(header, records);
-}
-
 void BM_ConvertLogToFile(benchmark::State& state) {
   const int contacts = static_cast<int>(state.range(0));
   const auto dir = std::filesystem::temp_directory_path() / "kestrum-bench";
   std::filesystem::create_directories(dir);
   const std::string input = (dir / "log.bin").string();
   const std::string output = (dir / "log.adi").string();
-  testing::WriteFile(input, SyntheticLog(contacts));
+  testing::WriteFile(input, testing::SyntheticLog(contacts));
 
   SilentUi ui;
   DiskFileAccess files;
