@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/conversion_plan.h"
 
-#include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
 
 #include "cli/default_output.h"
+#include "cli/file_identity.h"
 
 namespace kestrum::cli {
 
@@ -17,12 +17,6 @@ ConversionPlan Refuse(PlanProblem problem, std::string message) {
   plan.problem = problem;
   plan.message = std::move(message);
   return plan;
-}
-
-// The spelling under which two output paths are compared. The paths need
-// not exist yet, so only the text is normalised.
-std::string ComparableOutputPath(const std::string& path) {
-  return std::filesystem::path(path).lexically_normal().string();
 }
 
 }  // namespace
@@ -44,7 +38,7 @@ ConversionPlan PlanConversions(const std::vector<std::string>& logPaths,
   }
 
   ConversionPlan plan;
-  std::map<std::string, const std::string*> logOfOutput;
+  std::map<FilePlace, const std::string*> logOfOutput;
   for (const std::string& logPath : logPaths) {
     std::string defaultOutput = DefaultOutputPath(logPath);
     if (defaultOutput == logPath) {
@@ -53,7 +47,7 @@ ConversionPlan PlanConversions(const std::vector<std::string>& logPaths,
                         " and would be overwritten; name the output with -o");
     }
     const auto [entry, isNew] =
-        logOfOutput.emplace(ComparableOutputPath(defaultOutput), &logPath);
+        logOfOutput.emplace(PlaceOf(defaultOutput), &logPath);
     if (!isNew) {
       return Refuse(PlanProblem::kSharedOutput,
                     "LOGs " + *entry->second + " and " + logPath +

@@ -32,8 +32,9 @@ struct ConversionPlan {
 
 // Pairs each of `logPaths` with its output file: `outputPath` for a single
 // log, otherwise the default output of each. Refuses a batch in which two
-// logs would overwrite each other's output (compared after removing "." and
-// ".." steps), and a log whose default output is the log itself. A path
+// logs would overwrite each other's output, and a log whose default output
+// is the log itself. Outputs are compared by where they lead (the identity
+// of their folder and their name), not by their spelling. A path
 // given with -o is not compared with its log here: the conversion run
 // refuses an output that is its input.
 ConversionPlan PlanConversions(const std::vector<std::string>& logPaths,

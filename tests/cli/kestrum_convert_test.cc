@@ -179,6 +179,33 @@ TEST_F(KestrumConvertTest, UsageErrorsStopBeforeAnyConversion) {
   EXPECT_EQ(Read("x.adi"), Read("a.bin"));  // the log named .adi is intact
 }
 
+// Outputs of one batch are compared as files, however they are spelt: a
+// clash is refused before anything is converted.
+TEST_F(KestrumConvertTest, BatchOutputsThatAreOneFileAreRefused) {
+  WriteLog("logs/a.bin");
+  WriteLog("logs/a.dat");
+  fs::create_directory_symlink("logs", folder_ / "link");
+  const std::string absolute = (folder_ / "logs" / "a.dat").string();
+  const std::vector<std::string> batches[] = {
+      {"logs/a.bin", "link/a.dat"},
+      {"logs/a.bin", absolute},
+      {"link/../logs/a.bin", "./logs//a.dat"},
+  };
+  for (const auto& batch : batches) {
+    const ProcessResult result = Run(batch);
+    SCOPED_TRACE(batch.back());
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind(std::string(kUsagePrefix) + "LOGs " +
+                                   batch.front() + " and " + batch.back() +
+                                   " would both be written to ",
+                               0),
+              0u)
+        << result.err;
+    EXPECT_FALSE(Exists("logs/a.adi"));
+  }
+}
+
 TEST_F(KestrumConvertTest, NoArgumentsPrintsTheUsage) {
   const ProcessResult result = Run({});
   EXPECT_EQ(result.exitStatus, 2);
