@@ -68,15 +68,26 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
                        std::string(kProgramName) + " " + kProgramVersion,
                        "print the program's version and exit");
 
-  app.add_option("LOG", commandLine.logPaths, "the ZR log files to convert")
+  app.add_option("LOG", commandLine.logPaths,
+                 "the ZR log files, or folders of them, to convert")
       ->type_name("");
+  CLI::Option* output = app.add_option_function<std::string>(
+                               "-o,--output",
+                               [&commandLine](const std::string& path) {
+                                 commandLine.outputPath = path;
+                               },
+                               "write the ADIF file FILE (a single LOG only)")
+                            ->type_name("FILE");
   app.add_option_function<std::string>(
-         "-o,--output",
+         "-d,--output-dir",
          [&commandLine](const std::string& path) {
-           commandLine.outputPath = path;
+           commandLine.outputFolder = path;
          },
-         "write the ADIF file FILE (a single LOG only)")
-      ->type_name("FILE");
+         "write each ADIF file into the folder DIR")
+      ->type_name("DIR")
+      ->excludes(output);
+  app.add_flag("-r,--recursive", commandLine.recursive,
+               "with a folder LOG, convert its subfolders too");
 
   // One flag per check box; each sets the option the box stands for.
   app.add_flag_callback(

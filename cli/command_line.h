@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The command line of kestrum-convert: one flag per check box of the
-// conversion dialog, the output file, the LOG arguments, and the texts shown
-// for --help, --version and a usage error. Parsing is CLI11's; this file
-// only declares what there is to parse and where each value goes.
+// conversion dialog, where the ADIF files go, the LOG arguments, and the
+// texts shown for --help, --version and a usage error. Parsing is CLI11's; this
+// file only declares what there is to parse and where each value goes.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -23,8 +23,11 @@ inline constexpr char kUsageErrorPrefix[] = "kestrum-convert: error: ";
 struct CommandLine {
   // The dialog's defaults until a flag changes them.
   ConversionOptions options;
-  std::vector<std::string> logPaths;      // in the order given, bytes unchanged
-  std::optional<std::string> outputPath;  // -o, --output
+  std::vector<std::string> logPaths;        // in the order given, bytes
+                                            // unchanged
+  std::optional<std::string> outputPath;    // -o, --output
+  std::optional<std::string> outputFolder;  // -d, --output-dir
+  bool recursive = false;                   // -r, --recursive
 };
 
 // Declares the options and the LOG arguments on `app`, together with the

@@ -13,7 +13,8 @@
 namespace kestrum::cli {
 
 // Converts each of `conversions` in order with `options`, reporting through
-// `env.ui`. A log that fails does not stop the ones after it. Returns
+// `env.ui`; an output folder still missing below -d is made first. A log
+// that fails does not stop the ones after it. Returns
 // kConverted when every run converted without an error, else
 // kConversionError.
 ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,

@@ -22,4 +22,12 @@ inline constexpr char kAdifExtension[] = ".adi";
 // refuse that rather than overwrite the log.
 std::string DefaultOutputPath(std::string_view logPath);
 
+// The name of `path` within its folder: what follows its last separator.
+std::string_view FileNameOf(std::string_view path);
+
+// `step` (a name, or '/'-separated steps) within `folder`: "logs" and
+// "a.adi" give "logs/a.adi". A folder that ends in a separator gets no
+// second one; an empty folder gives `step` alone.
+std::string PathInFolder(std::string_view folder, std::string_view step);
+
 }  // namespace kestrum::cli

@@ -25,7 +25,16 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
   kestrum::DiskFileAccess files;
   kestrum::SystemClock clock;
   kestrum::RunEnvironment env{ui, files, clock};
-  ExitStatus status = kestrum::cli::ConvertLogs(plan.conversions, options, env);
+  // A folder that could not be searched leaves the batch incomplete.
+  ExitStatus status = ExitStatus::kConverted;
+  for (const std::string& problem : plan.folderProblems) {
+    std::cerr << kestrum::cli::kProgramName << ": " << problem << '\n';
+    status = ExitStatus::kConversionError;
+  }
+  if (kestrum::cli::ConvertLogs(plan.conversions, options, env) !=
+      ExitStatus::kConverted) {
+    status = ExitStatus::kConversionError;
+  }
   // A report that never arrived (a full disk, a closed pipe) is a failure.
   if (!std::cout.flush()) {
     std::cerr << kestrum::cli::kProgramName
@@ -54,8 +63,8 @@ int main(int argc, char** argv) {
     return static_cast<int>(ExitStatus::kUsageError);
   }
 
-  const kestrum::cli::ConversionPlan plan = kestrum::cli::PlanConversions(
-      commandLine.logPaths, commandLine.outputPath);
+  const kestrum::cli::ConversionPlan plan =
+      kestrum::cli::PlanConversions(commandLine);
   if (plan.problem != kestrum::cli::PlanProblem::kNone) {
     kestrum::cli::PrintUsageError(std::cerr, plan.message);
     return static_cast<int>(ExitStatus::kUsageError);

@@ -18,6 +18,17 @@ std::vector<std::string> Outputs(const ConversionPlan& plan) {
   return outputs;
 }
 
+ConversionPlan PlanConversions(
+    const std::vector<std::string>& logs,
+    const std::optional<std::string>& output,
+    const std::optional<std::string>& outputFolder = std::nullopt) {
+  CommandLine commandLine;
+  commandLine.logPaths = logs;
+  commandLine.outputPath = output;
+  commandLine.outputFolder = outputFolder;
+  return cli::PlanConversions(commandLine);
+}
+
 TEST(ConversionPlanTest, EachLogGetsItsDefaultOutputInOrder) {
   const ConversionPlan plan =
       PlanConversions({"b.bin", "logs/a.bin", "c"}, std::nullopt);
@@ -33,6 +44,14 @@ TEST(ConversionPlanTest, OutputOptionIsTakenAsGiven) {
   const ConversionPlan plan = PlanConversions({"x.adi"}, "../out file.adi");
   ASSERT_EQ(plan.problem, PlanProblem::kNone) << plan.message;
   EXPECT_EQ(Outputs(plan), std::vector<std::string>{"../out file.adi"});
+}
+
+TEST(ConversionPlanTest, OutputFolderTakesEachDefaultName) {
+  const ConversionPlan plan =
+      PlanConversions({"logs/a.bin", "/x/b.BIN.old"}, std::nullopt, ".");
+  ASSERT_EQ(plan.problem, PlanProblem::kNone) << plan.message;
+  EXPECT_EQ(Outputs(plan),
+            (std::vector<std::string>{"./a.adi", "./b.BIN.adi"}));
 }
 
 TEST(ConversionPlanTest, RefusesWhatWouldNotWork) {

@@ -179,6 +179,102 @@ TEST_F(KestrumConvertTest, UsageErrorsStopBeforeAnyConversion) {
   EXPECT_EQ(Read("x.adi"), Read("a.bin"));  // the log named .adi is intact
 }
 
+// The closing reports of a run's output, in order.
+std::vector<std::string> Reports(const std::string& out) {
+  static const std::regex report("[0-9]+ QSOs written to .*");
+  std::istringstream lines(out);
+  std::vector<std::string> reports;
+  for (std::string line; std::getline(lines, line);) {
+    if (std::regex_match(line, report)) reports.push_back(line);
+  }
+  return reports;
+}
+
+// A folder as LOG: its logs in name order, other files left alone, a file
+// that is no log refused without stopping the others; with -r its
+// subfolders too, but never through a symbolic link (here one that loops);
+// with -d the subfolders are made again below DIR.
+TEST_F(KestrumConvertTest, FolderLogsConvertEveryLogInNameOrder) {
+  WriteLog("logs/b.bin");
+  WriteLog("logs/A.BIN");
+  WriteLog("logs/2011/c.Bin");
+  WriteLog("logs/folder.bin/d.bin");
+  WriteLog("logs/.hidden.bin");
+  WriteLog("logs/notes.txt", Bytes(20, std::byte{'x'}));
+  WriteLog("logs/bad.bin", Bytes(20, std::byte{'x'}));
+  fs::create_directory_symlink("..", folder_ / "logs" / "loop");
+  fs::create_directories(folder_ / "out");
+  const struct {
+    std::vector<std::string> arguments;
+    std::vector<std::string> reports;
+  } cases[] = {
+      {{"logs"},
+       {"3 QSOs written to logs/A.adi", "3 QSOs written to logs/b.adi",
+        "0 QSOs written to logs/bad.adi"}},
+      {{"-r", "logs/"},
+       {"3 QSOs written to logs/2011/c.adi", "3 QSOs written to logs/A.adi",
+        "3 QSOs written to logs/b.adi", "0 QSOs written to logs/bad.adi",
+        "3 QSOs written to logs/folder.bin/d.adi"}},
+      {{"--recursive", "--output-dir", "out", "logs"},
+       {"3 QSOs written to out/2011/c.adi", "3 QSOs written to out/A.adi",
+        "3 QSOs written to out/b.adi", "0 QSOs written to out/bad.adi",
+        "3 QSOs written to out/folder.bin/d.adi"}},
+  };
+  for (const auto& c : cases) {
+    const ProcessResult result = Run(c.arguments);
+    SCOPED_TRACE(c.arguments.front());
+    EXPECT_EQ(result.exitStatus, 1);  // bad.bin
+    EXPECT_EQ(Reports(result.out), c.reports) << result.out;
+    EXPECT_NE(result.out.find("ZR file logs/bad.bin does not have a valid "
+                              "header.\n"),
+              std::string::npos);
+    for (const std::string& report : c.reports) {
+      const std::string output = report.substr(report.find(" to ") + 4);
+      if (report[0] != '0') {
+        EXPECT_EQ(MaskBuildLines(Read(output)), ExpectedAdif()) << output;
+      }
+    }
+  }
+  EXPECT_FALSE(Exists("logs/.hidden.adi"));
+  EXPECT_FALSE(Exists("logs/notes.adi"));
+}
+
+TEST_F(KestrumConvertTest, OutputFolderClashesAreRefusedBeforeConverting) {
+  WriteLog("2011/cqww.bin");
+  WriteLog("2012/cqww.bin");
+  fs::create_directories(folder_ / "out");
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } cases[] = {
+      {{"-d", "out", "2011/cqww.bin", "2012/cqww.bin"},
+       "LOGs 2011/cqww.bin and 2012/cqww.bin would both be written to "
+       "out/cqww.adi"},
+      {{"-d", "out", "2011", "2012"},
+       "LOGs 2011/cqww.bin and 2012/cqww.bin would both be written to "
+       "out/cqww.adi"},
+      {{"-d", "2011", "2011/cqww.bin", "2011/cqww.adi"},
+       "LOG 2011/cqww.adi would be overwritten by the ADIF file of LOG "
+       "2011/cqww.bin, 2011/cqww.adi"},
+      {{"-d", "missing", "2011"},
+       "--output-dir missing: No such file or directory"},
+      {{"-d", "2011/cqww.bin", "2012"},
+       "--output-dir 2011/cqww.bin: Not a directory"},
+      {{"-d", "out", "-o", "x.adi", "2011"}, "excludes"},
+  };
+  WriteLog("2011/cqww.adi");
+  for (const auto& c : cases) {
+    const ProcessResult result = Run(c.arguments);
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind(kUsagePrefix, 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+  }
+  EXPECT_TRUE(fs::is_empty(folder_ / "out"));
+  EXPECT_EQ(Read("2011/cqww.adi"), Read("2012/cqww.bin"));
+}
+
 // Outputs of one batch are compared as files, however they are spelt: a
 // clash is refused before anything is converted.
 TEST_F(KestrumConvertTest, BatchOutputsThatAreOneFileAreRefused) {
@@ -351,7 +447,7 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
   fs::create_symlink("contest.bin", folder_ / "link.adi");
   std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"folder.bin"},
-       "ERROR:  Could not open ZR BIN file folder.bin: Is a directory.\n"},
+       "kestrum-convert: no ZR log (.bin) in folder folder.bin\n"},
       {{"-o", "contest.bin/out.adi", "contest.bin"},
        "ERROR:  Could not create ADIF file contest.bin/out.adi: Not a "
        "directory.\n"},
