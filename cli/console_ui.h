@@ -4,6 +4,7 @@
 // standard error; every text is printed as its bytes, one per line.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -26,9 +27,21 @@ class ConsoleUi final : public ConversionUi {
   // run's lines simply follow those of the run before.
   void ReplaceMessageList(const MessageLog& log) override;
 
+  // Flushes `out`. Nothing when everything printed on it arrived; else the
+  // system's reason for the first failure ("Broken pipe" once the reader
+  // of a pipe has gone, "No space left on device").
+  std::optional<std::string> FinishOutput();
+
  private:
+  // Print on `out`, or flush it, noting the system's reason for its first
+  // failure.
+  void PrintOutput(std::string_view text);
+  void FlushOutput();
+  void NoteOutputFailure();
+
   std::ostream& out_;
   std::ostream& err_;
+  std::optional<std::string> outputFailure_;
 };
 
 // Writes `text` and a line feed to `stream`, but no second line feed when the

@@ -2,8 +2,11 @@
 // kestrum-convert: converts ZR contest logs into ADIF files from the command
 // line. Run it with --help for the options.
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "cli/command_line.h"
 #include "cli/console_ui.h"
@@ -36,9 +39,9 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
     status = ExitStatus::kConversionError;
   }
   // A report that never arrived (a full disk, a closed pipe) is a failure.
-  if (!std::cout.flush()) {
+  if (const std::optional<std::string> failure = ui.FinishOutput()) {
     std::cerr << kestrum::cli::kProgramName
-              << ": could not write to standard output\n";
+              << ": could not write to standard output: " << *failure << '\n';
     status = ExitStatus::kConversionError;
   }
   return status;
@@ -47,6 +50,11 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+  // A reader that goes away early (| head -1) must not end the batch: every
+  // log is still converted, and the lost report makes the exit status 1.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   kestrum::cli::CommandLine commandLine;
   CLI::App app;
   kestrum::cli::DefineCommandLine(app, commandLine);

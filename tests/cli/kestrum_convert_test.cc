@@ -491,14 +491,36 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
   EXPECT_EQ(entries, geteuid() != 0 ? 5u : 4u);
 }
 
+// A report that cannot be written (a full disk, a reader that went away as
+// `| head -1` does) is a failure, but it does not end the batch: every log
+// is still converted.
 TEST_F(KestrumConvertTest, UnwritableStandardOutputIsAFailure) {
-  WriteLog("contest.bin");
-  const ProcessResult result = RunProcess(
-      "/bin/sh", {"-c", "exec \"$0\" contest.bin >/dev/full", kProgram},
-      folder_);
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err,
-            "kestrum-convert: could not write to standard output\n");
+  std::vector<std::string> logs;
+  for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+    WriteLog(name);
+    logs.push_back(name);
+  }
+  ProcessStreams readerGone;
+  readerGone.outputReaderGone = true;
+  std::vector<std::string> full = {"-c", "exec \"$0\" \"$@\" >/dev/full",
+                                   kProgram};
+  full.insert(full.end(), logs.begin(), logs.end());
+  const struct {
+    ProcessResult result;
+    std::string reason;
+  } cases[] = {
+      {RunProcess(kProgram, logs, folder_, readerGone), "Broken pipe"},
+      {RunProcess("/bin/sh", full, folder_), "No space left on device"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.result.exitStatus, 1) << c.reason;
+    EXPECT_EQ(c.result.err,
+              "kestrum-convert: could not write to standard output: " +
+                  c.reason + "\n");
+  }
+  for (const char* output : {"a.adi", "b.adi", "c.adi"}) {
+    EXPECT_EQ(MaskBuildLines(Read(output)), ExpectedAdif()) << output;
+  }
 }
 
 TEST_F(KestrumConvertTest, PathsAreTakenAsTheBytesGiven) {

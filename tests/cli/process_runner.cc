@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -49,13 +50,35 @@ class CaptureFile {
   std::filesystem::path path_;
 };
 
+// Writes all of `bytes` to `descriptor`; stops early when the reader has
+// gone (SIGPIPE is ignored in the test process for that).
+void WriteAll(int descriptor, const std::string& bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t count =
+        write(descriptor, bytes.data() + written, bytes.size() - written);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return;
+    written += static_cast<std::size_t>(count);
+  }
+}
+
 }  // namespace
 
 ProcessResult RunProcess(const std::string& program,
                          const std::vector<std::string>& arguments,
-                         const std::filesystem::path& workingDirectory) {
+                         const std::filesystem::path& workingDirectory,
+                         const ProcessStreams& streams) {
   CaptureFile out;
   CaptureFile err;
+  int inputPipe[2] = {-1, -1};
+  int outputPipe[2] = {-1, -1};
+  if ((streams.input && pipe(inputPipe) != 0) ||
+      (streams.outputReaderGone && pipe(outputPipe) != 0)) {
+    throw std::runtime_error("pipe failed");
+  }
+  if (streams.outputReaderGone) close(outputPipe[0]);  // no one will read
+  std::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   std::vector<char*> argvPointers;
@@ -67,17 +90,28 @@ ProcessResult RunProcess(const std::string& program,
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
     // Only async-signal-safe calls from here on.
-    const int nothing = open("/dev/null", O_RDONLY);
-    if (nothing < 0 || dup2(nothing, STDIN_FILENO) < 0 ||
-        dup2(out.Descriptor(), STDOUT_FILENO) < 0 ||
+    std::signal(SIGPIPE, SIG_DFL);
+    const int input =
+        streams.input ? inputPipe[0] : open("/dev/null", O_RDONLY);
+    const int output =
+        streams.outputReaderGone ? outputPipe[1] : out.Descriptor();
+    if (input < 0 || dup2(input, STDIN_FILENO) < 0 ||
+        dup2(output, STDOUT_FILENO) < 0 ||
         dup2(err.Descriptor(), STDERR_FILENO) < 0 ||
         chdir(workingDirectory.c_str()) != 0) {
       _exit(126);
     }
+    if (streams.input) close(inputPipe[1]);
     execv(program.c_str(), argvPointers.data());
     _exit(127);
   }
 
+  if (streams.outputReaderGone) close(outputPipe[1]);
+  if (streams.input) {
+    close(inputPipe[0]);
+    WriteAll(inputPipe[1], *streams.input);
+    close(inputPipe[1]);
+  }
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) throw std::runtime_error("waitpid failed");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,23 @@ struct ProcessResult {
   std::string err;      // standard error, as bytes
 };
 
+// How the program's standard streams are connected besides the defaults:
+// standard input empty (/dev/null), the two outputs captured.
+struct ProcessStreams {
+  // Fed to standard input through a pipe, as a shell pipeline would.
+  std::optional<std::string> input;
+  // Standard output is a pipe whose reader has gone, as after `| head -1`:
+  // every write to it fails with EPIPE (or raises SIGPIPE). `out` stays
+  // empty.
+  bool outputReaderGone = false;
+};
+
 // Runs `program` with `arguments` (not including the program name) in the
-// folder `workingDirectory`, with no standard input, and waits for it.
+// folder `workingDirectory` and waits for it. The program starts with the
+// default action for every signal, whatever the test process set.
 ProcessResult RunProcess(const std::string& program,
                          const std::vector<std::string>& arguments,
-                         const std::filesystem::path& workingDirectory);
+                         const std::filesystem::path& workingDirectory,
+                         const ProcessStreams& streams = {});
 
 }  // namespace kestrum::testing
