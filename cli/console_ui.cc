@@ -17,6 +17,7 @@ void ConsoleUi::ShowErrorBox(std::string_view text) {
   // When both streams go to one terminal or file, the error must appear
   // after the lines of the runs before it.
   FlushOutput();
+  err_ << kDiagnosticPrefix;
   PrintLine(err_, text);
   err_.flush();
 }

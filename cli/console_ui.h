@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // ConsoleUi: what a conversion run shows, printed instead of displayed. The
 // message list and the closing report go to standard output, an error box to
-// standard error; every text is printed as its bytes, one per line.
+// standard error after the program's name, as every diagnostic of the
+// program; every text is printed as its bytes, one per line.
 #pragma once
 
 #include <optional>
@@ -14,12 +15,16 @@
 
 namespace kestrum::cli {
 
+// What every diagnostic the program writes on standard error starts with.
+inline constexpr char kDiagnosticPrefix[] = "kestrum-convert: ";
+
 class ConsoleUi final : public ConversionUi {
  public:
   // `out` and `err` must outlive the ConsoleUi.
   ConsoleUi(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
-  // The box's text on `err`, after everything printed on `out` so far.
+  // kDiagnosticPrefix and the box's text on `err`, after everything printed
+  // on `out` so far.
   void ShowErrorBox(std::string_view text) override;
   // The box's text on `out`.
   void ShowInformationBox(std::string_view text) override;

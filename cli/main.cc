@@ -31,7 +31,7 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
   // A folder that could not be searched leaves the batch incomplete.
   ExitStatus status = ExitStatus::kConverted;
   for (const std::string& problem : plan.folderProblems) {
-    std::cerr << kestrum::cli::kProgramName << ": " << problem << '\n';
+    std::cerr << kestrum::cli::kDiagnosticPrefix << problem << '\n';
     status = ExitStatus::kConversionError;
   }
   if (kestrum::cli::ConvertLogs(plan.conversions, options, env) !=
@@ -40,8 +40,8 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
   }
   // A report that never arrived (a full disk, a closed pipe) is a failure.
   if (const std::optional<std::string> failure = ui.FinishOutput()) {
-    std::cerr << kestrum::cli::kProgramName
-              << ": could not write to standard output: " << *failure << '\n';
+    std::cerr << kestrum::cli::kDiagnosticPrefix
+              << "could not write to standard output: " << *failure << '\n';
     status = ExitStatus::kConversionError;
   }
   return status;
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     // Not a fault of the input, which the engine reports itself, but out of
     // memory or the like: never let it pass for success.
     std::cout.flush();
-    std::cerr << kestrum::cli::kProgramName << ": " << failure.what() << '\n';
+    std::cerr << kestrum::cli::kDiagnosticPrefix << failure.what() << '\n';
     return static_cast<int>(ExitStatus::kConversionError);
   }
 }

@@ -39,8 +39,8 @@ TEST_F(ConsoleUiTest, BoxesGoToTheirStreams) {
   ui_.ShowErrorBox("two lines\n");
   EXPECT_EQ(out_.str(), "3 QSOs written to a.adi\n");
   EXPECT_EQ(err_.str(),
-            "ERROR:  Could not open ZR BIN file a.bin.\n"
-            "two lines\n");
+            "kestrum-convert: ERROR:  Could not open ZR BIN file a.bin.\n"
+            "kestrum-convert: two lines\n");
 }
 
 }  // namespace

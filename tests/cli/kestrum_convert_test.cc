@@ -421,14 +421,14 @@ TEST_F(KestrumConvertTest, FileErrorsGoToStandardError) {
     std::string err;
   } cases[] = {
       {{"missing.bin"},
-       "ERROR:  Could not open ZR BIN file missing.bin: No such file or "
-       "directory.\n"},
+       "kestrum-convert: ERROR:  Could not open ZR BIN file missing.bin: No "
+       "such file or directory.\n"},
       {{"-o", "no/such/folder.adi", "contest.bin"},
-       "ERROR:  Could not create ADIF file no/such/folder.adi: No such file or "
-       "directory.\n"},
+       "kestrum-convert: ERROR:  Could not create ADIF file "
+       "no/such/folder.adi: No such file or directory.\n"},
       {{"-o", "./contest.bin", "contest.bin"},
-       "ERROR:  ADIF file ./contest.bin is the ZR BIN file itself; choose "
-       "another name.\n"},
+       "kestrum-convert: ERROR:  ADIF file ./contest.bin is the ZR BIN file "
+       "itself; choose another name.\n"},
   };
   for (const auto& c : cases) {
     const ProcessResult result = Run(c.arguments);
@@ -449,27 +449,27 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
       {{"folder.bin"},
        "kestrum-convert: no ZR log (.bin) in folder folder.bin\n"},
       {{"-o", "contest.bin/out.adi", "contest.bin"},
-       "ERROR:  Could not create ADIF file contest.bin/out.adi: Not a "
-       "directory.\n"},
+       "kestrum-convert: ERROR:  Could not create ADIF file "
+       "contest.bin/out.adi: Not a directory.\n"},
       {{"-o", "link.adi", "contest.bin"},
-       "ERROR:  ADIF file link.adi is the ZR BIN file itself; choose another "
-       "name.\n"},
-      {{"-o", "sub/../contest.bin", "contest.bin"},
-       "ERROR:  ADIF file sub/../contest.bin is the ZR BIN file itself; "
+       "kestrum-convert: ERROR:  ADIF file link.adi is the ZR BIN file itself; "
        "choose another name.\n"},
+      {{"-o", "sub/../contest.bin", "contest.bin"},
+       "kestrum-convert: ERROR:  ADIF file sub/../contest.bin is the ZR BIN "
+       "file itself; choose another name.\n"},
   };
   if (fs::exists("/dev/full")) {
-    cases.push_back({{"-o", "/dev/full", "contest.bin"},
-                     "ERROR:  Could not write ADIF file /dev/full: No space "
-                     "left on device. It was left as it was.\n"});
+    cases.push_back(
+        {{"-o", "/dev/full", "contest.bin"},
+         "kestrum-convert: ERROR:  Could not write ADIF file /dev/full: No "
+         "space left on device. It was left as it was.\n"});
   }
   if (geteuid() != 0) {  // the super-user reads any file
     WriteLog("locked.bin");
     fs::permissions(folder_ / "locked.bin", fs::perms::none);
-    cases.push_back(
-        {{"locked.bin"},
-         "ERROR:  Could not open ZR BIN file locked.bin: Permission "
-         "denied.\n"});
+    cases.push_back({{"locked.bin"},
+                     "kestrum-convert: ERROR:  Could not open ZR BIN file "
+                     "locked.bin: Permission denied.\n"});
   }
   for (const auto& [arguments, err] : cases) {
     const ProcessResult result = Run(arguments);
