@@ -12,25 +12,35 @@ namespace kestrum::cli {
 
 namespace {
 
+constexpr char kUsage[] = "Usage: kestrum-convert [OPTIONS] LOG...\n";
 constexpr char kSynopsis[] =
     "Usage: kestrum-convert [OPTIONS] LOG...\n"
     "       kestrum-convert [OPTIONS] -o FILE LOG\n";
 
 constexpr char kDescription[] =
-    "Converts ZR contest logs (.bin) into ADIF files. Each LOG is written to\n"
-    "a file of the same name in the same folder, with its extension replaced\n"
-    "by .adi (contest.bin gives contest.adi), unless -o names the file for a\n"
-    "single LOG. The conversion's messages go to standard output; a LOG or\n"
-    "output file that cannot be opened is reported on standard error.\n";
+    "Converts ZR contest logs (.bin) into ADIF files, each beside its LOG as\n"
+    ".adi (contest.bin gives contest.adi). A folder LOG converts every .bin\n"
+    "in it. Messages go to standard output, failures to standard error.\n";
 
+// The terms a newcomer cannot know, two examples and the exit statuses.
 constexpr char kFooter[] =
-    "Exit status:\n"
-    "  0  every LOG was converted without an error\n"
-    "  1  a LOG failed or its conversion reported an error; the other LOGs\n"
-    "     were still converted\n"
-    "  2  the command line was not understood; no LOG was converted\n";
+    "Terms:\n"
+    "  DXPN        a log kept for a DXpedition, not for a contest\n"
+    "  VEXO        ZR's tag of a contact's zone, grid, province or IOTA "
+    "reference\n"
+    "  WPX, PFX    a call's prefix as the CQ WPX contest counts it (ADIF PFX)\n"
+    "  Contest ID  CONTEST_ID, the ADIF name of the log's contest: CQ-WW-CW\n"
+    "\n"
+    "Examples:\n"
+    "  kestrum-convert -r -d adif logs       every .bin below logs/, into "
+    "adif/\n"
+    "  kestrum-convert --wpx -o a.adi a.bin  a.bin into a.adi, with PFX\n"
+    "\n"
+    "Exit status: 0 every LOG was converted; 1 a LOG failed or reported an\n"
+    "error (the other LOGs were still converted); 2 a usage error.\n";
 
-// CLI11's help with the synopsis first, as a manual page reads.
+// CLI11's help with the synopsis first, as a manual page reads, and the
+// options named as GNU programs name them: "-o, --output FILE".
 class HelpFormatter final : public CLI::Formatter {
  public:
   std::string make_help(const CLI::App* app, std::string name,
@@ -39,11 +49,24 @@ class HelpFormatter final : public CLI::Formatter {
       return CLI::Formatter::make_help(app, std::move(name), mode);
     }
     std::ostringstream help;
-    help << kSynopsis << '\n'
-         << kDescription << make_positionals(app) << make_groups(app, mode)
-         << '\n'
+    help << kUsage << '\n'
+         << kDescription << make_groups(app, mode) << '\n'
          << make_footer(app);
     return help.str();
+  }
+
+  std::string make_option_name(const CLI::Option* option,
+                               bool positional) const override {
+    if (positional) return option->get_name(true, false);
+    std::string name;
+    for (const std::string& shortName : option->get_snames()) {
+      name += "-" + shortName + ", ";
+    }
+    if (name.empty()) name = "    ";  // long names line up under long names
+    for (const std::string& longName : option->get_lnames()) {
+      name += "--" + longName;
+    }
+    return name;
   }
 
   // Only the value's name; the help says in words what goes together.
@@ -59,46 +82,40 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
   ConversionOptions& options = commandLine.options;
   app.name(kProgramName);
   auto formatter = std::make_shared<HelpFormatter>();
-  formatter->column_width(26);
-  formatter->label("Positionals", "Arguments");
+  formatter->column_width(30);
   app.formatter(formatter);
   app.footer(kFooter);
-  app.set_help_flag("-h,--help", "print this help and exit");
-  app.set_version_flag("--version",
-                       std::string(kProgramName) + " " + kProgramVersion,
-                       "print the program's version and exit");
 
-  app.add_option("LOG", commandLine.logPaths,
-                 "the ZR log files, or folders of them, to convert")
+  app.add_option("LOG", commandLine.logPaths, "the ZR logs to convert")
       ->type_name("");
   CLI::Option* output = app.add_option_function<std::string>(
                                "-o,--output",
                                [&commandLine](const std::string& path) {
                                  commandLine.outputPath = path;
                                },
-                               "write the ADIF file FILE (a single LOG only)")
+                               "write the ADIF to FILE (a single LOG)")
                             ->type_name("FILE");
   app.add_option_function<std::string>(
          "-d,--output-dir",
          [&commandLine](const std::string& path) {
            commandLine.outputFolder = path;
          },
-         "write each ADIF file into the folder DIR")
+         "write each ADIF into the folder DIR")
       ->type_name("DIR")
       ->excludes(output);
   app.add_flag("-r,--recursive", commandLine.recursive,
-               "with a folder LOG, convert its subfolders too");
+               "with a folder LOG, its subfolders too");
 
   // One flag per check box; each sets the option the box stands for.
   app.add_flag_callback(
       "--six-meters", [&options] { options.sixMeters = true; },
-      "\"6 Meters\": band 10 of DXPN logs up to 9.47 is 6 m");
+      "\"6 Meters\": band 10 of DXPN logs to 9.47 is 6 m");
   app.add_flag_callback(
       "--arrl-ss", [&options] { options.arrlSs = true; },
       "\"ARRL SS\": the Sweepstakes exchange as COMMENT");
   app.add_flag_callback(
       "--vexo", [&options] { options.vexoOption = true; },
-      "\"VEXO\": write the FLAGS field");
+      "\"VEXO\": the VEXO tag as FLAGS");
   app.add_flag_callback(
       "--operator", [&options] { options.operatorOption = true; },
       "\"Operator\": the log's own call as OPERATOR");
@@ -121,9 +138,15 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
   app.add_option_function<std::string>(
          "--contest-id-text",
          [&options](const std::string& text) { options.contestIdText = text; },
-         "TEXT as every CONTEST_ID (ADIF: as --contest-id)")
+         "TEXT as every CONTEST_ID (ADIF: as above)")
       ->type_name("TEXT")
       ->excludes(generatedContestId);
+
+  // Last, so that the help lists them after the options that convert.
+  app.set_help_flag("-h,--help", "print this help and exit");
+  app.set_version_flag("-V,--version",
+                       std::string(kProgramName) + " " + kProgramVersion,
+                       "print the program's version and exit");
 }
 
 void PrintUsageError(std::ostream& err, std::string_view message) {

@@ -75,9 +75,14 @@ TEST(CommandLineTest, LogsKeepTheirOrderAndBytes) {
   EXPECT_FALSE(commandLine.outputPath.has_value());
 }
 
-TEST(CommandLineTest, OutputOptionTakesAFile) {
+TEST(CommandLineTest, OutputOptionsTakeAFileOrAFolder) {
   EXPECT_EQ(Parse({"-o", "out.adi", "a.bin"}).outputPath, "out.adi");
   EXPECT_EQ(Parse({"a.bin", "--output=my out.adi"}).outputPath, "my out.adi");
+  const CommandLine folder = Parse({"-rd", "adif", "logs"});
+  EXPECT_EQ(folder.outputFolder, "adif");
+  EXPECT_TRUE(folder.recursive);
+  EXPECT_FALSE(folder.outputPath.has_value());
+  EXPECT_FALSE(Parse({"a.bin"}).recursive);
 }
 
 TEST(CommandLineTest, RefusesWhatItDoesNotKnow) {
@@ -86,6 +91,7 @@ TEST(CommandLineTest, RefusesWhatItDoesNotKnow) {
       {"-x", "a.bin"},
       {"--contest-id", "--contest-id-text", "T", "a.bin"},
       {"a.bin", "-o"},
+      {"-o", "a.adi", "-d", "adif", "a.bin"},
   };
   for (const auto& arguments : refused) {
     EXPECT_THROW(Parse(arguments), CLI::ParseError)

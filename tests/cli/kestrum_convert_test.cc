@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -129,22 +130,30 @@ class KestrumConvertTest : public ::testing::Test {
 };
 
 TEST_F(KestrumConvertTest, VersionAndHelpGoToStandardOutput) {
-  const ProcessResult version = Run({"--version"});
-  EXPECT_EQ(version.exitStatus, 0);
-  EXPECT_EQ(version.out,
-            std::string("kestrum-convert ") + kProgramVersion + "\n");
-  EXPECT_EQ(version.err, "");
+  for (const char* flag : {"--version", "-V"}) {
+    const ProcessResult version = Run({flag});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out,
+              std::string("kestrum-convert ") + kProgramVersion + "\n");
+    EXPECT_EQ(version.err, "");
+  }
 
   const ProcessResult help = Run({"--help"});
   EXPECT_EQ(help.exitStatus, 0);
   EXPECT_EQ(help.err, "");
   EXPECT_EQ(help.out.rfind("Usage: kestrum-convert [OPTIONS] LOG...\n", 0), 0u)
       << help.out;
-  for (const char* option :
-       {"-o,--output FILE", "--six-meters", "--contest-id", "--arrl-ss",
-        "--operator", "--vexo", "--wpx", "--no-seconds", "--no-frequency",
-        "--adif3", "--contest-id-text TEXT", "--version", "Exit status"}) {
-    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  EXPECT_LT(std::count(help.out.begin(), help.out.end(), '\n'), 40);
+  for (const char* text :
+       {"  -o, --output FILE ", "  -d, --output-dir DIR ", "  -r, --recursive ",
+        "      --six-meters ", "      --contest-id ", "      --arrl-ss ",
+        "      --operator ", "      --vexo ", "      --wpx ",
+        "      --no-seconds ", "      --no-frequency ", "      --adif3 ",
+        "      --contest-id-text TEXT ", "  -h, --help ", "  -V, --version ",
+        // Each term a newcomer cannot know is explained.
+        "\n  DXPN ", "\n  VEXO ", "\n  WPX, PFX ", "\n  Contest ID ",
+        "\nExamples:\n  kestrum-convert ", "\nExit status: "}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
   }
 }
 
