@@ -19,8 +19,8 @@ constexpr char kSynopsis[] =
 
 constexpr char kDescription[] =
     "Converts ZR contest logs (.bin) into ADIF files, each beside its LOG as\n"
-    ".adi (contest.bin gives contest.adi). A folder LOG converts every .bin\n"
-    "in it. Messages go to standard output, failures to standard error.\n";
+    ".adi. A folder LOG converts every .bin in it; - reads standard input.\n"
+    "Messages go to standard output, failures to standard error.\n";
 
 // The terms a newcomer cannot know, two examples and the exit statuses.
 constexpr char kFooter[] =
@@ -34,7 +34,7 @@ constexpr char kFooter[] =
     "Examples:\n"
     "  kestrum-convert -r -d adif logs       every .bin below logs/, into "
     "adif/\n"
-    "  kestrum-convert --wpx -o a.adi a.bin  a.bin into a.adi, with PFX\n"
+    "  kestrum-convert -o - a.bin | less     the ADIF of a.bin on a pipe\n"
     "\n"
     "Exit status: 0 every LOG was converted; 1 a LOG failed or reported an\n"
     "error (the other LOGs were still converted); 2 a usage error.\n";
@@ -93,7 +93,7 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
                                [&commandLine](const std::string& path) {
                                  commandLine.outputPath = path;
                                },
-                               "write the ADIF to FILE (a single LOG)")
+                               "write the ADIF to FILE (one LOG); - : stdout")
                             ->type_name("FILE");
   app.add_option_function<std::string>(
          "-d,--output-dir",

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The command line of kestrum-convert: one flag per check box of the
 // conversion dialog, where the ADIF files go, the LOG arguments, and the
-// texts shown for --help, --version and a usage error. Parsing is CLI11's; this
-// file only declares what there is to parse and where each value goes.
+// texts shown for --help, --version and a usage error.
+// Parsing is CLI11's; this file only declares what there is to parse and where
+// each value goes.
 #pragma once
 
 #include <CLI/CLI.hpp>

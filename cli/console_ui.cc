@@ -13,46 +13,48 @@ void PrintLine(std::ostream& stream, std::string_view text) {
   }
 }
 
-void ConsoleUi::ShowErrorBox(std::string_view text) {
-  // When both streams go to one terminal or file, the error must appear
+void ConsoleUi::ShowErrorBox(std::string_view text) { PrintDiagnostic(text); }
+
+void ConsoleUi::ShowInformationBox(std::string_view text) {
+  PrintReport(text);
+  FlushReport();
+}
+
+void ConsoleUi::ReplaceMessageList(const MessageLog& log) {
+  log.ForEachListLine(
+      [this](MessageKind, std::string_view line) { PrintReport(line); });
+}
+
+void ConsoleUi::PrintDiagnostic(std::string_view text) {
+  // When both streams go to one terminal or file, the note must appear
   // after the lines of the runs before it.
-  FlushOutput();
+  FlushReport();
   err_ << kDiagnosticPrefix;
   PrintLine(err_, text);
   err_.flush();
 }
 
-void ConsoleUi::ShowInformationBox(std::string_view text) {
-  PrintOutput(text);
-  FlushOutput();
+std::optional<std::string> ConsoleUi::FinishReport() {
+  FlushReport();
+  return reportFailure_;
 }
 
-void ConsoleUi::ReplaceMessageList(const MessageLog& log) {
-  log.ForEachListLine(
-      [this](MessageKind, std::string_view line) { PrintOutput(line); });
-}
-
-std::optional<std::string> ConsoleUi::FinishOutput() {
-  FlushOutput();
-  return outputFailure_;
-}
-
-void ConsoleUi::FlushOutput() {
+void ConsoleUi::FlushReport() {
   errno = 0;
-  out_.flush();
-  NoteOutputFailure();
+  report_.flush();
+  NoteReportFailure();
 }
 
-void ConsoleUi::PrintOutput(std::string_view text) {
+void ConsoleUi::PrintReport(std::string_view text) {
   errno = 0;
-  PrintLine(out_, text);
-  NoteOutputFailure();
+  PrintLine(report_, text);
+  NoteReportFailure();
 }
 
-void ConsoleUi::NoteOutputFailure() {
+void ConsoleUi::NoteReportFailure() {
   // Right after the operation that failed, errno still holds its reason.
-  if (!out_ && !outputFailure_) {
-    outputFailure_ = errno != 0 ? std::generic_category().message(errno)
+  if (!report_ && !reportFailure_) {
+    reportFailure_ = errno != 0 ? std::generic_category().message(errno)
                                 : std::string("the stream reported an error");
   }
 }

@@ -10,6 +10,7 @@
 #include "cli/default_output.h"
 #include "cli/file_identity.h"
 #include "cli/log_folders.h"
+#include "cli/standard_streams.h"
 
 namespace kestrum::cli {
 
@@ -34,6 +35,9 @@ Conversion DefaultConversion(const Log& log, const CommandLine& commandLine) {
     return {log.path, DefaultOutputPath(log.path), ""};
   }
   const std::string& outputFolder = *commandLine.outputFolder;
+  if (log.path == kStandardStream) {
+    return {log.path, PathInFolder(outputFolder, kStandardInputOutputName), ""};
+  }
   const std::string name = DefaultOutputPath(FileNameOf(log.path));
   if (log.subfolder.empty()) {
     return {log.path, PathInFolder(outputFolder, name), ""};
@@ -61,7 +65,16 @@ ConversionPlan PlanConversions(const CommandLine& commandLine) {
   // Every log of the batch, the folders given opened up.
   std::vector<Log> logs;
   std::vector<std::string> folderProblems;
+  int standardInputs = 0;
   for (const std::string& argument : commandLine.logPaths) {
+    if (argument == kStandardStream) {
+      if (++standardInputs > 1) {
+        return Refuse(PlanProblem::kStandardInputTwice,
+                      "standard input (-) can be read only once");
+      }
+      logs.push_back({argument, ""});
+      continue;
+    }
     if (FolderProblem(argument)) {  // not a folder: a log for the run
       logs.push_back({argument, ""});
       continue;
@@ -101,10 +114,15 @@ ConversionPlan PlanConversions(const CommandLine& commandLine) {
   // The place of every log, so that no output is written over one.
   std::map<FilePlace, const Log*> logAt;
   for (const Log& log : logs) {
-    logAt.emplace(PlaceOf(log.path), &log);
+    if (log.path != kStandardStream) logAt.emplace(PlaceOf(log.path), &log);
   }
   std::map<FilePlace, const Log*> logWritingTo;
   for (const Log& log : logs) {
+    if (log.path == kStandardStream && !commandLine.outputFolder) {
+      return Refuse(PlanProblem::kStandardInputUnnamed,
+                    "the LOG - (standard input) has no name to derive its "
+                    "output from; give -o FILE or -d DIR");
+    }
     Conversion conversion = DefaultConversion(log, commandLine);
     const FilePlace output = PlaceOf(conversion.outputPath);
     if (const auto overwritten = logAt.find(output);

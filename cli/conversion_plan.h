@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Which log is converted into which ADIF file: the LOG arguments (files and
-// folders) and the -o and -d options of the command line, checked before
-// any conversion starts.
+// Which log is converted into which ADIF file: the LOG arguments (files,
+// folders, - for standard input) and the -o and -d options of the command
+// line, checked before any conversion starts.
 #pragma once
 
 #include <string>
@@ -11,11 +11,14 @@
 
 namespace kestrum::cli {
 
+// The name under -d of the ADIF file of a log read from standard input.
+inline constexpr char kStandardInputOutputName[] = "stdin.adi";
+
 // One conversion of the batch.
 struct Conversion {
   std::string logPath;       // as given (or found in a folder given), bytes
-                             // unchanged
-  std::string outputPath;    // the -o FILE, else
+                             // unchanged; "-" for standard input
+  std::string outputPath;    // the -o FILE ("-" for standard output), else
                              // the default output, beside the log or in -d DIR
   std::string folderToMake;  // with -d and -r, the output's folder below
                              // DIR, made before the run; empty otherwise
@@ -27,6 +30,8 @@ enum class PlanProblem {
   kOutputWithSeveralLogs,  // -o given with more than one log
   kOutputIsLog,            // an output would be a log of the batch
   kSharedOutput,           // two logs would be written to the same file
+  kStandardInputUnnamed,   // - without -o or -d
+  kStandardInputTwice,     // - given more than once
   kNoOutputFolder,         // -d names no folder
 };
 

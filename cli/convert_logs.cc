@@ -1,29 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "cli/convert_logs.h"
 
-#include <filesystem>
-#include <system_error>
+#include <optional>
+#include <string>
+
+#include "cli/log_folders.h"
+#include "run/conversion_run.h"
 
 namespace kestrum::cli {
 
 ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
-                       const ConversionOptions& options, RunEnvironment& env) {
+                       const CommandLine& commandLine, ConsoleUi& console,
+                       FileAccess& files, Clock& clock) {
+  RunEnvironment env{console, files, clock};
   ExitStatus status = ExitStatus::kConverted;
   for (const Conversion& conversion : conversions) {
     if (!conversion.folderToMake.empty()) {
-      std::error_code error;
-      std::filesystem::create_directories(conversion.folderToMake, error);
-      if (error) {
-        env.ui.ShowErrorBox("ERROR:  Could not create folder " +
-                            conversion.folderToMake + ": " + error.message() +
-                            ".");
+      if (const std::optional<std::string> problem =
+              MakeFolders(conversion.folderToMake)) {
+        console.PrintDiagnostic("ERROR:  Could not create folder " +
+                                conversion.folderToMake + ": " + *problem +
+                                ".");
         status = ExitStatus::kConversionError;
         continue;
       }
     }
-    const RunResult result = RunConversion(
-        {conversion.logPath, conversion.outputPath, options}, env);
-    if (result.status != RunStatus::kConverted) {
+    const RunRequest request{conversion.logPath, conversion.outputPath,
+                             commandLine.options};
+    if (RunConversion(request, env).status != RunStatus::kConverted) {
       status = ExitStatus::kConversionError;
     }
   }

@@ -5,19 +5,22 @@
 
 #include <vector>
 
+#include "cli/command_line.h"
+#include "cli/console_ui.h"
 #include "cli/conversion_plan.h"
 #include "cli/exit_status.h"
-#include "core/conversion_options.h"
-#include "run/conversion_run.h"
+#include "run/clock.h"
+#include "run/file_access.h"
 
 namespace kestrum::cli {
 
-// Converts each of `conversions` in order with `options`, reporting through
-// `env.ui`; an output folder still missing below -d is made first. A log
-// that fails does not stop the ones after it. Returns
-// kConverted when every run converted without an error, else
+// Converts each of `conversions` in order with the options of
+// `commandLine`, reporting on `console`; an output folder still missing
+// below -d is made first. A log that fails does not stop the ones after
+// it. Returns kConverted when every run converted without an error, else
 // kConversionError.
 ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
-                       const ConversionOptions& options, RunEnvironment& env);
+                       const CommandLine& commandLine, ConsoleUi& console,
+                       FileAccess& files, Clock& clock);
 
 }  // namespace kestrum::cli

@@ -90,6 +90,21 @@ Split SplitLast(std::string path) {
   return {folder, path.substr(last)};
 }
 
+#ifdef _WIN32
+std::optional<FileId> IdentifyHandle(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!GetFileInformationByHandle(handle, &information)) return std::nullopt;
+  return FileId{information.dwVolumeSerialNumber,
+                (std::uint64_t{information.nFileIndexHigh} << 32) |
+                    information.nFileIndexLow};
+}
+#else
+FileId IdOf(const struct stat& status) {
+  return {static_cast<std::uint64_t>(status.st_dev),
+          static_cast<std::uint64_t>(status.st_ino)};
+}
+#endif
+
 std::string AbsoluteSpelling(const std::string& path) {
   std::string absolute = path;
   if (absolute.empty() || !IsSeparator(absolute.front())) {
@@ -118,18 +133,33 @@ std::optional<FileId> IdentifyFile(const std::string& path) {
       path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION information;
-  const bool known = GetFileInformationByHandle(handle, &information) != 0;
+  const std::optional<FileId> id = IdentifyHandle(handle);
   CloseHandle(handle);
-  if (!known) return std::nullopt;
-  return FileId{information.dwVolumeSerialNumber,
-                (std::uint64_t{information.nFileIndexHigh} << 32) |
-                    information.nFileIndexLow};
+  return id;
 #else
   struct stat status;
   if (stat(path.c_str(), &status) != 0) return std::nullopt;
-  return FileId{static_cast<std::uint64_t>(status.st_dev),
-                static_cast<std::uint64_t>(status.st_ino)};
+  return IdOf(status);
+#endif
+}
+
+std::optional<FileId> IdentifyStandardStream(StandardStream stream) {
+#ifdef _WIN32
+  const HANDLE handle = GetStdHandle(
+      stream == StandardStream::kInput ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+  if (handle == INVALID_HANDLE_VALUE || handle == nullptr ||
+      GetFileType(handle) != FILE_TYPE_DISK) {
+    return std::nullopt;
+  }
+  return IdentifyHandle(handle);
+#else
+  struct stat status;
+  const int descriptor =
+      stream == StandardStream::kInput ? STDIN_FILENO : STDOUT_FILENO;
+  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return std::nullopt;
+  }
+  return IdOf(status);
 #endif
 }
 

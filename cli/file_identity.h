@@ -24,6 +24,13 @@ struct FileId {
 // not accessible).
 std::optional<FileId> IdentifyFile(const std::string& path);
 
+enum class StandardStream { kInput, kOutput };
+
+// The FileId of the file behind standard input or output, when that is a
+// regular file (`< log.bin`, `> out.adi`); nothing for a pipe, a terminal or
+// a device, which are never a log or an ADIF file of the batch.
+std::optional<FileId> IdentifyStandardStream(StandardStream stream);
+
 // Where a file of the name `path` is or would be: the deepest folder of
 // the path that exists, and the steps below it (folders still to be made
 // and the file name), lexically normalised. Two paths with equal places

@@ -110,6 +110,14 @@ FolderListing ListFolder(const std::string& folder) {
 }
 #endif
 
+bool IsPathSeparator(char c) {
+#ifdef _WIN32
+  return c == '/' || c == '\\';
+#else
+  return c == '/';
+#endif
+}
+
 bool IsLogName(std::string_view name) {
   constexpr std::string_view kLogExtension = ".bin";
   if (name.empty() || name.front() == '.' ||
@@ -183,6 +191,29 @@ FolderSearch FindLogs(const std::string& folder, bool recursive) {
   LogSearch search(recursive);
   search.Search(folder, "");
   return search.Take();
+}
+
+std::optional<std::string> MakeFolders(const std::string& path) {
+  // Each step of the path in turn, from the top. A step that is there
+  // already is no failure; the reason of the last step that could not be
+  // made is the one to give.
+  std::optional<std::string> failure;
+  for (std::size_t end = 1; end <= path.size(); ++end) {
+    if (end < path.size() && !IsPathSeparator(path[end])) continue;
+    const std::string folder = path.substr(0, end);
+#ifdef _WIN32
+    if (!CreateDirectoryA(folder.c_str(), nullptr) &&
+        GetLastError() != ERROR_ALREADY_EXISTS) {
+      failure = LastErrorText();
+    }
+#else
+    if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+      failure = ErrnoText(errno);
+    }
+#endif
+  }
+  const std::optional<std::string> problem = FolderProblem(path);
+  return problem && failure ? failure : problem;
 }
 
 }  // namespace kestrum::cli

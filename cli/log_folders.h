@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The logs in a folder given as LOG: every ZR log (".bin" in any letter
-// case) in it, and with -r in its subfolders, in the order of their names.
+// The folders of a batch: the logs in a folder given as LOG (every ZR log,
+// ".bin" in any letter case, in it and with -r in its subfolders, in the
+// order of their names), and the output folders that -d with -r makes.
 // What each log is converted into is the batch plan's business.
 #pragma once
 
@@ -37,5 +38,10 @@ struct FolderSearch {
 // can a folder mounted inside itself. A FIFO or device named .bin is left
 // out: reading it could wait for ever.
 FolderSearch FindLogs(const std::string& folder, bool recursive);
+
+// Makes the folder `path` and the folders above it that are missing, as
+// `mkdir -p` does. Nothing when the folder is there afterwards; else the
+// system's reason why not.
+std::optional<std::string> MakeFolders(const std::string& path);
 
 }  // namespace kestrum::cli

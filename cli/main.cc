@@ -6,6 +6,7 @@
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "cli/command_line.h"
@@ -13,9 +14,8 @@
 #include "cli/conversion_plan.h"
 #include "cli/convert_logs.h"
 #include "cli/exit_status.h"
+#include "cli/standard_streams.h"
 #include "run/clock.h"
-#include "run/conversion_run.h"
-#include "run/disk_file_access.h"
 
 namespace {
 
@@ -23,25 +23,29 @@ using kestrum::cli::ExitStatus;
 
 // Converts the planned logs on disk, reporting on the console.
 ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
-                         const kestrum::ConversionOptions& options) {
-  kestrum::cli::ConsoleUi ui(std::cout, std::cerr);
-  kestrum::DiskFileAccess files;
+                         const kestrum::cli::CommandLine& commandLine) {
+  // With the ADIF text on standard output, the messages go to standard
+  // error, so that only ADIF reaches the pipe.
+  const bool adifOnStandardOutput =
+      commandLine.outputPath == kestrum::cli::kStandardStream;
+  std::ostream& report = adifOnStandardOutput ? std::cerr : std::cout;
+  kestrum::cli::ConsoleUi console(report, std::cerr);
+  kestrum::cli::StandardStreamFileAccess files;
   kestrum::SystemClock clock;
-  kestrum::RunEnvironment env{ui, files, clock};
   // A folder that could not be searched leaves the batch incomplete.
   ExitStatus status = ExitStatus::kConverted;
   for (const std::string& problem : plan.folderProblems) {
-    std::cerr << kestrum::cli::kDiagnosticPrefix << problem << '\n';
+    console.PrintDiagnostic(problem);
     status = ExitStatus::kConversionError;
   }
-  if (kestrum::cli::ConvertLogs(plan.conversions, options, env) !=
-      ExitStatus::kConverted) {
+  if (kestrum::cli::ConvertLogs(plan.conversions, commandLine, console, files,
+                                clock) != ExitStatus::kConverted) {
     status = ExitStatus::kConversionError;
   }
   // A report that never arrived (a full disk, a closed pipe) is a failure.
-  if (const std::optional<std::string> failure = ui.FinishOutput()) {
-    std::cerr << kestrum::cli::kDiagnosticPrefix
-              << "could not write to standard output: " << *failure << '\n';
+  const std::optional<std::string> failure = console.FinishReport();
+  if (failure && !adifOnStandardOutput) {
+    console.PrintDiagnostic("could not write to standard output: " + *failure);
     status = ExitStatus::kConversionError;
   }
   return status;
@@ -78,7 +82,7 @@ int main(int argc, char** argv) {
     return static_cast<int>(ExitStatus::kUsageError);
   }
   try {
-    return static_cast<int>(ConvertOnDisk(plan, commandLine.options));
+    return static_cast<int>(ConvertOnDisk(plan, commandLine));
   } catch (const std::exception& failure) {
     // Not a fault of the input, which the engine reports itself, but out of
     // memory or the like: never let it pass for success.

@@ -48,10 +48,10 @@ TEST(ConversionPlanTest, OutputOptionIsTakenAsGiven) {
 
 TEST(ConversionPlanTest, OutputFolderTakesEachDefaultName) {
   const ConversionPlan plan =
-      PlanConversions({"logs/a.bin", "/x/b.BIN.old"}, std::nullopt, ".");
+      PlanConversions({"logs/a.bin", "-", "/x/b.BIN.old"}, std::nullopt, ".");
   ASSERT_EQ(plan.problem, PlanProblem::kNone) << plan.message;
-  EXPECT_EQ(Outputs(plan),
-            (std::vector<std::string>{"./a.adi", "./b.BIN.adi"}));
+  EXPECT_EQ(Outputs(plan), (std::vector<std::string>{"./a.adi", "./stdin.adi",
+                                                     "./b.BIN.adi"}));
 }
 
 TEST(ConversionPlanTest, RefusesWhatWouldNotWork) {

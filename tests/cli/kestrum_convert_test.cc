@@ -173,6 +173,8 @@ TEST_F(KestrumConvertTest, UsageErrorsStopBeforeAnyConversion) {
       {{"a.bin", "a.dat"}, "a.bin and a.dat would both be written to a.adi"},
       {{"--contest-id", "--contest-id-text", "T", "a.bin"}, "excludes"},
       {{"--output"}, "--output"},
+      {{"a.bin", "-"}, "the LOG - (standard input) has no name"},
+      {{"-o", "out.adi", "-", "-"}, "can be read only once"},
   };
   for (const auto& c : cases) {
     const ProcessResult result = Run(c.arguments);
@@ -500,6 +502,76 @@ TEST_F(KestrumConvertTest, FailingFilesAreNamedAndLeaveTheLogAlone) {
   EXPECT_EQ(entries, geteuid() != 0 ? 5u : 4u);
 }
 
+std::string AsText(const Bytes& bytes) {
+  return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+// "-" as LOG reads standard input, from a pipe or a file; "-o -" writes the
+// ADIF text to standard output and moves the messages to standard error.
+TEST_F(KestrumConvertTest, StandardInputAndOutputAreDash) {
+  WriteLog("contest.bin");
+  fs::create_directories(folder_ / "out");
+  const std::string report =
+      "Contest is CQWW, Operator is K1ABC, ZR 8.05\n"
+      "3 QSOs written in N seconds to OUTPUT\n"
+      "\n"
+      "3 QSOs written to OUTPUT\n";
+  ProcessStreams piped;
+  piped.input = AsText(ContestLog());
+  const struct {
+    std::string label;
+    ProcessResult result;
+    std::string output;  // where the ADIF text is; "-" for standard output
+  } cases[] = {
+      {"-o -", Run({"-o", "-", "contest.bin"}), "-"},
+      {"pipe to -o FILE",
+       RunProcess(kProgram, {"-o", "piped.adi", "-"}, folder_, piped),
+       "piped.adi"},
+      {"pipe to -o -", RunProcess(kProgram, {"-o", "-", "-"}, folder_, piped),
+       "-"},
+      {"file to -d",
+       RunProcess("/bin/sh",
+                  {"-c", "exec \"$0\" -d out - <contest.bin", kProgram},
+                  folder_),
+       "out/stdin.adi"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string messages =
+        std::regex_replace(report, std::regex("OUTPUT"), c.output);
+    EXPECT_EQ(c.result.exitStatus, 0) << c.result.err;
+    if (c.output == "-") {
+      EXPECT_EQ(MaskBuildLines(c.result.out), ExpectedAdif());
+      EXPECT_EQ(MaskSeconds(c.result.err), messages);
+    } else {
+      EXPECT_EQ(MaskBuildLines(Read(c.output)), ExpectedAdif());
+      EXPECT_EQ(MaskSeconds(c.result.out), messages);
+      EXPECT_EQ(c.result.err, "");
+    }
+  }
+  EXPECT_FALSE(Exists("contest.adi"));
+
+  // A reader that has gone: the run fails and says why. A log on standard
+  // input is never replaced by its own ADIF file.
+  ProcessStreams readerGone;
+  readerGone.outputReaderGone = true;
+  const ProcessResult closed =
+      RunProcess(kProgram, {"-o", "-", "contest.bin"}, folder_, readerGone);
+  EXPECT_EQ(closed.exitStatus, 1);
+  EXPECT_NE(closed.err.find("kestrum-convert: ERROR:  Could not write ADIF "
+                            "file -: Broken pipe."),
+            std::string::npos)
+      << closed.err;
+  const ProcessResult itself = RunProcess(
+      "/bin/sh", {"-c", "exec \"$0\" -o contest.bin - <contest.bin", kProgram},
+      folder_);
+  EXPECT_EQ(itself.exitStatus, 1);
+  EXPECT_EQ(itself.err,
+            "kestrum-convert: ERROR:  ADIF file contest.bin is the ZR BIN "
+            "file itself; choose another name.\n");
+  EXPECT_EQ(Read("contest.bin"), AsText(ContestLog()));
+}
+
 // A report that cannot be written (a full disk, a reader that went away as
 // `| head -1` does) is a failure, but it does not end the batch: every log
 // is still converted.
@@ -515,20 +587,24 @@ TEST_F(KestrumConvertTest, UnwritableStandardOutputIsAFailure) {
                                    kProgram};
   full.insert(full.end(), logs.begin(), logs.end());
   const struct {
-    ProcessResult result;
+    std::string program;
+    std::vector<std::string> arguments;
+    ProcessStreams streams;
     std::string reason;
   } cases[] = {
-      {RunProcess(kProgram, logs, folder_, readerGone), "Broken pipe"},
-      {RunProcess("/bin/sh", full, folder_), "No space left on device"},
+      {kProgram, logs, readerGone, "Broken pipe"},
+      {"/bin/sh", full, {}, "No space left on device"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.result.exitStatus, 1) << c.reason;
-    EXPECT_EQ(c.result.err,
+    const ProcessResult result =
+        RunProcess(c.program, c.arguments, folder_, c.streams);
+    EXPECT_EQ(result.exitStatus, 1) << c.reason;
+    EXPECT_EQ(result.err,
               "kestrum-convert: could not write to standard output: " +
                   c.reason + "\n");
-  }
-  for (const char* output : {"a.adi", "b.adi", "c.adi"}) {
-    EXPECT_EQ(MaskBuildLines(Read(output)), ExpectedAdif()) << output;
+    for (const char* output : {"a.adi", "b.adi", "c.adi"}) {
+      EXPECT_EQ(MaskBuildLines(Read(output)), ExpectedAdif()) << output;
+    }
   }
 }
 
