@@ -106,6 +106,9 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
   app.add_flag("-r,--recursive", commandLine.recursive,
                "with a folder LOG, its subfolders too");
 
+  app.add_flag("-n,--no-clobber", commandLine.noClobber,
+               "skip a LOG whose ADIF file exists");
+
   // One flag per check box; each sets the option the box stands for.
   app.add_flag_callback(
       "--six-meters", [&options] { options.sixMeters = true; },

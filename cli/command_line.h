@@ -29,6 +29,7 @@ struct CommandLine {
   std::optional<std::string> outputPath;    // -o, --output
   std::optional<std::string> outputFolder;  // -d, --output-dir
   bool recursive = false;                   // -r, --recursive
+  bool noClobber = false;                   // -n, --no-clobber
 };
 
 // Declares the options and the LOG arguments on `app`, together with the

@@ -26,9 +26,21 @@ ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
       }
     }
     const RunRequest request{conversion.logPath, conversion.outputPath,
-                             commandLine.options};
-    if (RunConversion(request, env).status != RunStatus::kConverted) {
-      status = ExitStatus::kConversionError;
+                             commandLine.options, !commandLine.noClobber};
+    const RunResult result = RunConversion(request, env);
+    switch (result.status) {
+      case RunStatus::kConverted:
+        if (result.replacedExisting) {
+          console.PrintDiagnostic("replaced " + conversion.outputPath);
+        }
+        break;
+      case RunStatus::kOutputExists:
+        console.PrintDiagnostic("skipped " + conversion.logPath + ": " +
+                                conversion.outputPath + " exists");
+        break;
+      default:
+        status = ExitStatus::kConversionError;
+        break;
     }
   }
   return status;

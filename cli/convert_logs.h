@@ -16,9 +16,11 @@ namespace kestrum::cli {
 
 // Converts each of `conversions` in order with the options of
 // `commandLine`, reporting on `console`; an output folder still missing
-// below -d is made first. A log that fails does not stop the ones after
-// it. Returns kConverted when every run converted without an error, else
-// kConversionError.
+// below -d is made first. An existing ADIF file is replaced, with a note
+// on standard error, or with --no-clobber left as it is and
+// its log skipped with a note. A log that fails does not stop the ones
+// after it. Returns kConverted when every run converted (or was skipped)
+// without an error, else kConversionError.
 ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
                        const CommandLine& commandLine, ConsoleUi& console,
                        FileAccess& files, Clock& clock);

@@ -83,6 +83,8 @@ TEST(CommandLineTest, OutputOptionsTakeAFileOrAFolder) {
   EXPECT_TRUE(folder.recursive);
   EXPECT_FALSE(folder.outputPath.has_value());
   EXPECT_FALSE(Parse({"a.bin"}).recursive);
+  EXPECT_TRUE(Parse({"-n", "a.bin"}).noClobber);
+  EXPECT_FALSE(Parse({"a.bin"}).noClobber);
 }
 
 TEST(CommandLineTest, RefusesWhatItDoesNotKnow) {

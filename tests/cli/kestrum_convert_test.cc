@@ -572,6 +572,33 @@ TEST_F(KestrumConvertTest, StandardInputAndOutputAreDash) {
   EXPECT_EQ(Read("contest.bin"), AsText(ContestLog()));
 }
 
+// An existing ADIF file is replaced, and standard error says so; with -n it
+// is left as it is and its log skipped, which is no failure.
+TEST_F(KestrumConvertTest, ExistingOutputIsReplacedOrKeptWithNoClobber) {
+  WriteLog("old.bin");
+  WriteLog("new.bin");
+  ASSERT_TRUE(
+      WriteFile((folder_ / "old.adi").string(), Bytes(4, std::byte{'o'})));
+  const ProcessResult kept = Run({"-n", "old.bin", "new.bin"});
+  EXPECT_EQ(kept.exitStatus, 0);
+  EXPECT_EQ(kept.err, "kestrum-convert: skipped old.bin: old.adi exists\n");
+  EXPECT_EQ(Reports(kept.out),
+            std::vector<std::string>{"3 QSOs written to new.adi"});
+  EXPECT_EQ(Read("old.adi"), "oooo");
+  EXPECT_EQ(MaskBuildLines(Read("new.adi")), ExpectedAdif());
+
+  const ProcessResult replaced = Run({"old.bin"});
+  EXPECT_EQ(replaced.exitStatus, 0);
+  EXPECT_EQ(replaced.err, "kestrum-convert: replaced old.adi\n");
+  // Standard output is exactly what it was before the note existed.
+  EXPECT_EQ(MaskSeconds(replaced.out),
+            "Contest is CQWW, Operator is K1ABC, ZR 8.05\n"
+            "3 QSOs written in N seconds to old.adi\n"
+            "\n"
+            "3 QSOs written to old.adi\n");
+  EXPECT_EQ(MaskBuildLines(Read("old.adi")), ExpectedAdif());
+}
+
 // A report that cannot be written (a full disk, a reader that went away as
 // `| head -1` does) is a failure, but it does not end the batch: every log
 // is still converted.
@@ -596,6 +623,9 @@ TEST_F(KestrumConvertTest, UnwritableStandardOutputIsAFailure) {
       {"/bin/sh", full, {}, "No space left on device"},
   };
   for (const auto& c : cases) {
+    for (const char* output : {"a.adi", "b.adi", "c.adi"}) {
+      fs::remove(folder_ / output);
+    }
     const ProcessResult result =
         RunProcess(c.program, c.arguments, folder_, c.streams);
     EXPECT_EQ(result.exitStatus, 1) << c.reason;
@@ -672,6 +702,7 @@ TEST_F(KestrumConvertTest, SampleLogsConvertToTheirExpectedAdif) {
       SCOPED_TRACE(name + options.suffix);
       std::vector<std::string> arguments = options.flags;
       arguments.insert(arguments.end(), {"-o", "out.adi", log.string()});
+      fs::remove(folder_ / "out.adi");
       const ProcessResult result = Run(arguments);
       EXPECT_EQ(result.exitStatus, 0) << result.err;
       EXPECT_EQ(result.err, "");
