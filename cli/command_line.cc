@@ -108,6 +108,8 @@ void DefineCommandLine(CLI::App& app, CommandLine& commandLine) {
 
   app.add_flag("-n,--no-clobber", commandLine.noClobber,
                "skip a LOG whose ADIF file exists");
+  app.add_flag("-q,--quiet", commandLine.quiet,
+               "only warnings, errors and a line per LOG");
 
   // One flag per check box; each sets the option the box stands for.
   app.add_flag_callback(

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The command line of kestrum-convert: one flag per check box of the
-// conversion dialog, where the ADIF files go, the LOG arguments, and the
-// texts shown for --help, --version and a usage error.
+// conversion dialog, where the ADIF files go, how much is printed, the LOG
+// arguments, and the texts shown for --help, --version and a usage error.
 // Parsing is CLI11's; this file only declares what there is to parse and where
 // each value goes.
 #pragma once
@@ -30,6 +30,7 @@ struct CommandLine {
   std::optional<std::string> outputFolder;  // -d, --output-dir
   bool recursive = false;                   // -r, --recursive
   bool noClobber = false;                   // -n, --no-clobber
+  bool quiet = false;                       // -q, --quiet
 };
 
 // Declares the options and the LOG arguments on `app`, together with the

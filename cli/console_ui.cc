@@ -16,13 +16,23 @@ void PrintLine(std::ostream& stream, std::string_view text) {
 void ConsoleUi::ShowErrorBox(std::string_view text) { PrintDiagnostic(text); }
 
 void ConsoleUi::ShowInformationBox(std::string_view text) {
-  PrintReport(text);
+  if (quiet_) {
+    std::string line = logPath_;
+    line += ": ";
+    line += text;
+    PrintReport(line);
+  } else {
+    PrintReport(text);
+  }
   FlushReport();
 }
 
 void ConsoleUi::ReplaceMessageList(const MessageLog& log) {
-  log.ForEachListLine(
-      [this](MessageKind, std::string_view line) { PrintReport(line); });
+  log.ForEachListLine([this](MessageKind kind, std::string_view line) {
+    if (!quiet_ || (kind != MessageKind::kInformation && !line.empty())) {
+      PrintReport(line);
+    }
+  });
 }
 
 void ConsoleUi::PrintDiagnostic(std::string_view text) {

@@ -22,16 +22,23 @@ inline constexpr char kDiagnosticPrefix[] = "kestrum-convert: ";
 class ConsoleUi final : public ConversionUi {
  public:
   // `report` and `err` must outlive the ConsoleUi; they may be one stream.
-  ConsoleUi(std::ostream& report, std::ostream& err)
-      : report_(report), err_(err) {}
+  // `quiet` keeps only the warnings and errors of the message list, and
+  // puts the log's name before the closing report.
+  ConsoleUi(std::ostream& report, std::ostream& err, bool quiet = false)
+      : report_(report), err_(err), quiet_(quiet) {}
+
+  // Names the log of the run that starts next, for the quiet closing report
+  // "LOG: N QSOs written to FILE".
+  void StartLog(std::string_view logPath) { logPath_ = logPath; }
 
   // kDiagnosticPrefix and the box's text on `err`, after everything printed
   // on `report` so far.
   void ShowErrorBox(std::string_view text) override;
-  // The box's text on `report`.
+  // The box's text on `report`; when quiet, after the log's name and ": ".
   void ShowInformationBox(std::string_view text) override;
-  // Each line on `report`, in order. The list is not cleared: on a console
-  // each run's lines follow those of the run before.
+  // Each line on `report`, in order; when quiet only the warning and error
+  // lines, without the empty line that closes each group. The list is not
+  // cleared: on a console each run's lines follow those of the run before.
   void ReplaceMessageList(const MessageLog& log) override;
 
   // A note of the program's own on `err`, after kDiagnosticPrefix.
@@ -51,6 +58,8 @@ class ConsoleUi final : public ConversionUi {
 
   std::ostream& report_;
   std::ostream& err_;
+  bool quiet_;
+  std::string logPath_;
   std::optional<std::string> reportFailure_;
 };
 

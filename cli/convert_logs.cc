@@ -15,6 +15,7 @@ ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
   RunEnvironment env{console, files, clock};
   ExitStatus status = ExitStatus::kConverted;
   for (const Conversion& conversion : conversions) {
+    console.StartLog(conversion.logPath);
     if (!conversion.folderToMake.empty()) {
       if (const std::optional<std::string> problem =
               MakeFolders(conversion.folderToMake)) {
@@ -30,7 +31,7 @@ ExitStatus ConvertLogs(const std::vector<Conversion>& conversions,
     const RunResult result = RunConversion(request, env);
     switch (result.status) {
       case RunStatus::kConverted:
-        if (result.replacedExisting) {
+        if (result.replacedExisting && !commandLine.quiet) {
           console.PrintDiagnostic("replaced " + conversion.outputPath);
         }
         break;

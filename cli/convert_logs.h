@@ -17,7 +17,7 @@ namespace kestrum::cli {
 // Converts each of `conversions` in order with the options of
 // `commandLine`, reporting on `console`; an output folder still missing
 // below -d is made first. An existing ADIF file is replaced, with a note
-// on standard error, or with --no-clobber left as it is and
+// on standard error unless quiet, or with --no-clobber left as it is and
 // its log skipped with a note. A log that fails does not stop the ones
 // after it. Returns kConverted when every run converted (or was skipped)
 // without an error, else kConversionError.

@@ -29,7 +29,7 @@ ExitStatus ConvertOnDisk(const kestrum::cli::ConversionPlan& plan,
   const bool adifOnStandardOutput =
       commandLine.outputPath == kestrum::cli::kStandardStream;
   std::ostream& report = adifOnStandardOutput ? std::cerr : std::cout;
-  kestrum::cli::ConsoleUi console(report, std::cerr);
+  kestrum::cli::ConsoleUi console(report, std::cerr, commandLine.quiet);
   kestrum::cli::StandardStreamFileAccess files;
   kestrum::SystemClock clock;
   // A folder that could not be searched leaves the batch incomplete.

@@ -83,8 +83,9 @@ TEST(CommandLineTest, OutputOptionsTakeAFileOrAFolder) {
   EXPECT_TRUE(folder.recursive);
   EXPECT_FALSE(folder.outputPath.has_value());
   EXPECT_FALSE(Parse({"a.bin"}).recursive);
-  EXPECT_TRUE(Parse({"-n", "a.bin"}).noClobber);
-  EXPECT_FALSE(Parse({"a.bin"}).noClobber);
+  const CommandLine flags = Parse({"-nq", "a.bin"});
+  EXPECT_TRUE(flags.noClobber && flags.quiet);
+  EXPECT_FALSE(Parse({"a.bin"}).noClobber || Parse({"a.bin"}).quiet);
 }
 
 TEST(CommandLineTest, RefusesWhatItDoesNotKnow) {

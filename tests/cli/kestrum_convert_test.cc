@@ -599,6 +599,32 @@ TEST_F(KestrumConvertTest, ExistingOutputIsReplacedOrKeptWithNoClobber) {
   EXPECT_EQ(MaskBuildLines(Read("old.adi")), ExpectedAdif());
 }
 
+// -q: the warnings and errors of each run and one line per log, its closing
+// report after its name or, for a log that could not be converted at all,
+// its error on standard error. No note of replaced files.
+TEST_F(KestrumConvertTest, QuietPrintsProblemsAndOneLinePerLog) {
+  TestRecord lettersOnly;
+  lettersOnly.call = "NOCALL";
+  lettersOnly.band = 4;
+  lettersOnly.time = UtcSeconds(2011, 5, 28, 12, 30, 5);
+  WriteLog("a.bin");
+  WriteLog("skip.bin", BuildLog(ContestHeader(), {lettersOnly}));
+  WriteLog("bad.bin", Bytes(100));
+  WriteLog("a.adi", Bytes(1));
+  const ProcessResult result =
+      Run({"--quiet", "a.bin", "skip.bin", "bad.bin", "missing.bin"});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.out,
+            "a.bin: 3 QSOs written to a.adi\n"
+            "Skipping QSO with NOCALL on 20110528 at 123005\n"
+            "skip.bin: 1 QSOs written to skip.adi\n"
+            "ZR file bad.bin does not have a valid header.\n"
+            "bad.bin: 0 QSOs written to bad.adi\n");
+  EXPECT_EQ(result.err,
+            "kestrum-convert: ERROR:  Could not open ZR BIN file missing.bin: "
+            "No such file or directory.\n");
+}
+
 // A report that cannot be written (a full disk, a reader that went away as
 // `| head -1` does) is a failure, but it does not end the batch: every log
 // is still converted.
