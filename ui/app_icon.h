@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The application icon, 32 by 32 and 16 by 16 pixels, drawn by
-// ui/icons/draw_icon.sh.
+// The application icon, 32 by 32 and 16 by 16 pixels, rendered from
+// ui/icons/kestrum.svg by ui/icons/render_icons.sh.
 #pragma once
 
 #include <wx/icon.h>
