@@ -86,9 +86,9 @@ std::string Joined(const std::vector<std::string>& lines) {
   return joined;
 }
 
-// Texts of the visible static text controls of a dialog, in child order.
-std::vector<std::string> StaticTexts(HWND dialog) {
-  std::vector<std::string> texts;
+// The visible static text controls of a dialog, in child order.
+std::vector<HWND> StaticTextControls(HWND dialog) {
+  std::vector<HWND> controls;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
     char className[64] = {};
@@ -96,11 +96,47 @@ std::vector<std::string> StaticTexts(HWND dialog) {
     const LONG style = GetWindowLongA(child, GWL_STYLE);
     if (lstrcmpiA(className, "Static") == 0 && IsWindowVisible(child) &&
         (style & SS_TYPEMASK) != SS_ICON) {
-      const std::string text = WindowText(child);
-      if (!text.empty()) texts.push_back(text);
+      controls.push_back(child);
     }
   }
+  return controls;
+}
+
+// Texts of the visible static text controls of a dialog, in child order.
+std::vector<std::string> StaticTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND control : StaticTextControls(dialog)) {
+    const std::string text = WindowText(control);
+    if (!text.empty()) texts.push_back(text);
+  }
   return texts;
+}
+
+// The static texts of a dialog of the program that its font does not fit
+// into. The font is made as the dialog manager makes it from the
+// templates' "MS Shell Dlg", 8 points, at the screen's resolution: another
+// process's font handle cannot be used here.
+std::vector<std::string> CutTexts(HWND dialog) {
+  HDC dc = GetDC(dialog);
+  const HFONT font = CreateFontA(
+      -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE,
+      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+      DEFAULT_QUALITY, DEFAULT_PITCH, "MS Shell Dlg");
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  std::vector<std::string> cut;
+  for (HWND control : StaticTextControls(dialog)) {
+    const std::string text = WindowText(control);
+    SIZE needed = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()),
+                          &needed);
+    RECT place = {};
+    GetClientRect(control, &place);
+    if (needed.cx > place.right) cut.push_back(text);
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  ReleaseDC(dialog, dc);
+  return cut;
 }
 
 // Presses a button the way a click does, without waiting for what the
@@ -338,6 +374,8 @@ int main(int argc, char** argv) {
     Check(texts == std::vector<std::string>{std::string(AboutVersionLine()),
                                             text::kRightsLine},
           "the about box shows " + Joined(texts));
+    Check(CutTexts(about).empty(),
+          "the about box cuts " + Joined(CutTexts(about)));
     Click(about, IDOK);
     WaitUntilGone(about, "the about box");
   }
