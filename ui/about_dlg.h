@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// CAboutDlg: the about box, with the icon, the program's version and its
-// rights line. OK, Enter, Escape and the close box close it; it changes
-// nothing.
+// CAboutDlg: the about box, with the icon, the program's version, its
+// rights line and its licence. OK, Enter, Escape and the close box close
+// it; it changes nothing.
 #pragma once
 
 #include <wx/dialog.h>

@@ -372,7 +372,8 @@ int main(int argc, char** argv) {
     const HWND about = WaitForWindow(text::kAboutTitle);
     const std::vector<std::string> texts = StaticTexts(about);
     Check(texts == std::vector<std::string>{std::string(AboutVersionLine()),
-                                            text::kRightsLine},
+                                            text::kRightsLine,
+                                            text::kLicenceLine},
           "the about box shows " + Joined(texts));
     Check(CutTexts(about).empty(),
           "the about box cuts " + Joined(CutTexts(about)));

@@ -36,11 +36,12 @@ constexpr std::array<ControlTemplate, 17> kMainControls = {{
     {kAdif3Box,           kCheckBox,       "ADIF 3",     {12, 108, 48, 10}},
 }};
 
-constexpr std::array<ControlTemplate, 4> kAboutControls = {{
-    {kNoControlId,   kStaticIcon,    "",                {11, 17, 20, 20}},
-    {kNoControlId,   kVersionText,   "",                {40, 10, 119, 8}},
-    {kNoControlId,   kStaticText,    text::kRightsLine, {40, 25, 119, 8}},
-    {kAboutOkButton, kDefaultButton, "OK",              {178, 7, 50, 16}},
+constexpr std::array<ControlTemplate, 5> kAboutControls = {{
+    {kNoControlId,   kStaticIcon,    "",                  {11, 17, 20, 20}},
+    {kNoControlId,   kVersionText,   "",                  {40, 10, 119, 8}},
+    {kNoControlId,   kStaticText,    text::kRightsLine,   {40, 25, 119, 8}},
+    {kNoControlId,   kStaticText,    text::kLicenceLine,  {40, 37, 119, 8}},
+    {kAboutOkButton, kDefaultButton, "OK",                {178, 7, 50, 16}},
 }};
 // clang-format on
 

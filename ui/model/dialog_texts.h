@@ -13,6 +13,7 @@ inline constexpr char kAboutMenuItem[] = "&About Kestrum...";
 inline constexpr char kVersionPrefix[] = "Kestrum Version ";
 inline constexpr char kRightsLine[] =
     "Copyright (C) 2026 the Kestrum developers";
+inline constexpr char kLicenceLine[] = "Licensed under the MIT License";
 
 // The input file chooser: title, filter pairs (description, pattern), and
 // the extension it stands for.

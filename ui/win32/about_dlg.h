@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The about box on Windows: dialog template 100 of kestrum.rc, with the
-// icon, the version line, the rights line and OK. It changes nothing.
+// icon, the version line, the rights and licence lines and OK. It changes
+// nothing.
 #pragma once
 
 #include <windows.h>
