@@ -153,6 +153,16 @@ std::string VersionString(const std::vector<char>& block, const char* name) {
   return std::string(value);
 }
 
+// Manifest resource 1, which the system reads when the program starts.
+std::string ManifestResource() {
+  HMODULE self = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(self, MAKEINTRESOURCEA(1), RT_MANIFEST);
+  if (found == nullptr) return "";
+  return std::string(
+      static_cast<const char*>(LockResource(LoadResource(self, found))),
+      SizeofResource(self, found));
+}
+
 TEST(Win32ResourcesTest, MainDialogIsTheModelsDialog) {
   const auto dialog = LoadDialogResource(nullptr, IDD_KESTRUM_DIALOG);
   ASSERT_TRUE(dialog.has_value());
@@ -230,12 +240,7 @@ TEST(Win32ResourcesTest, VersionBlockNamesTheProgram) {
 }
 
 TEST(Win32ResourcesTest, ManifestAsksForCommonControlsSix) {
-  HMODULE self = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(self, MAKEINTRESOURCEA(1), RT_MANIFEST);
-  ASSERT_NE(found, nullptr);
-  const std::string manifest(
-      static_cast<const char*>(LockResource(LoadResource(self, found))),
-      SizeofResource(self, found));
+  const std::string manifest = ManifestResource();
   const std::size_t dependency =
       manifest.find("name=\"Microsoft.Windows.Common-Controls\"");
   ASSERT_NE(dependency, std::string::npos);
@@ -243,6 +248,26 @@ TEST(Win32ResourcesTest, ManifestAsksForCommonControlsSix) {
             std::string::npos);
   EXPECT_NE(manifest.find("publicKeyToken=\"6595b64144ccf1df\"", dependency),
             std::string::npos);
+}
+
+// Windows reads these only in their own namespaces. Wine runs every
+// program DPI-aware whatever its manifest says, so the text is what can be
+// checked. Without them Windows stretches the dialog, blurred, at 150 %,
+// and treats the program as one written for Vista.
+TEST(Win32ResourcesTest, ManifestDeclaresDpiAwarenessAndSystems) {
+  const std::string manifest = ManifestResource();
+  for (const char* setting :
+       {"<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+        "WindowsSettings\">true</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+        "WindowsSettings\">PerMonitorV2, System</dpiAwareness>",
+        "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">",
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",     // Windows 7
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",     // 8
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",     // 8.1
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // 10 and 11
+    EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
+  }
 }
 
 // A list without its final pair's NUL would lose the last pattern's last
