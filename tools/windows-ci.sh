@@ -160,8 +160,11 @@ step "release zip"
 cmake --build build-win32 --target win32-zip
 zip=$(ls build-win32/kestrum-*-win32.zip)
 unzip -l "$zip"
-for entry in Kestrum.exe kestrum-convert.exe README.txt; do
-  unzip -l "$zip" | grep -q "/$entry\$" || { echo "FAIL: $zip lacks $entry"; exit 1; }
+# The names held in a variable: grep -q in a pipe would quit at the first
+# match and unzip, still writing, would die of SIGPIPE and fail the pipe.
+entries=$(unzip -Z1 "$zip")
+for entry in Kestrum.exe kestrum-convert.exe README.txt LICENSE.txt; do
+  grep -q "/$entry\$" <<<"$entries" || { echo "FAIL: $zip lacks $entry"; exit 1; }
 done
 if [ "$test_build" = build-win32 ]; then
   unzip -o -q "$zip" -d "$scratch/unpacked"
