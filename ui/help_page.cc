@@ -17,7 +17,7 @@ wxString FindUserGuide() {
   if (installed.FileExists()) return installed.GetFullPath();
 
   const wxString inSource = wxString::FromUTF8(KESTRUM_GUIDE_IN_SOURCE);
-  if (wxFileName::FileExists(inSource)) return inSource;
+  if (!inSource.empty() && wxFileName::FileExists(inSource)) return inSource;
   return wxString();
 }
 
