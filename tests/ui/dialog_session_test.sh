@@ -110,7 +110,8 @@ choose_in() {
 start() {
   : >"$trace"
   (cd "$folder" &&
-    exec env HOME="$work/home" LC_ALL=C.UTF-8 GSETTINGS_BACKEND=memory \
+    exec env HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" \
+      XDG_CONFIG_HOME="$work/home/.config" LC_ALL=C.UTF-8 GSETTINGS_BACKEND=memory \
       NO_AT_BRIDGE=1 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
       KESTRUM_UI_TRACE="$trace" "$@" "$kestrum" 2>>"$work/stderr.txt") &
   app=$!
@@ -148,6 +149,13 @@ adif="$folder/cq log.adi"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$work/browser.txt" \
   >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
+# Where a web browser is installed, the toolkit asks the desktop for it
+# before it tries xdg-open: make the stand-in the desktop's browser too.
+mkdir -p "$work/home/.local/share/applications" "$work/home/.config"
+printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s %%u\nMimeType=text/html;\n' \
+  "$work/bin/xdg-open" >"$work/home/.local/share/applications/browser.desktop"
+printf '[Default Applications]\ntext/html=browser.desktop\n' \
+  >"$work/home/.config/mimeapps.list"
 
 # 1. A conversion session.
 start PATH="$work/bin:$PATH" BROWSER="$work/bin/xdg-open"
@@ -204,7 +212,8 @@ press "ZR to ADIF" shift+Tab shift+Tab shift+Tab Return
 ended
 
 # 2. About, Help without a browser, Convert without files, Escape.
-start PATH=/nonexistent BROWSER=
+start PATH=/nonexistent BROWSER= XDG_DATA_HOME="$work/none" \
+  XDG_DATA_DIRS="$work/none"
 main=$(window "ZR to ADIF")
 xdotool windowfocus --sync "$main"
 xdotool mousemove --window "$main" 10 150 click 3
