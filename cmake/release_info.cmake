@@ -2,7 +2,8 @@
 # What the release files tell about this version besides its number, which
 # project() holds: the release date, taken from the version's entry in
 # CHANGELOG.md, and the project's addresses. Sets KESTRUM_RELEASE_DATE,
-# KESTRUM_PROJECT_URL, KESTRUM_SCREENSHOT_URL and KESTRUM_MAINTAINER.
+# KESTRUM_PROJECT_URL, KESTRUM_SCREENSHOT_URL and KESTRUM_MAINTAINER, and
+# writes release_info.sh into the build tree for tools/make-deb.sh.
 
 # Where the project is published; the software-centre id
 # io.github.kestrum.kestrum is made from it, and never changes once shipped.
@@ -22,3 +23,6 @@ if(NOT kestrum_release_heading)
     "for the version that project() sets.")
 endif()
 string(REGEX REPLACE "^.* - " "" KESTRUM_RELEASE_DATE "${kestrum_release_heading}")
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/release_info.sh.in
+               ${PROJECT_BINARY_DIR}/release_info.sh @ONLY)
