@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, testing and running Kestrum
 # need, and only those that are missing. Runs apt-get as root, or through
-# sudo for other users.
+# sudo for other users. --minimal: only what the command-line demo needs;
+# --release: what tools/release.sh needs.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,15 @@ packages=(
 if [ "${1:-}" = "--minimal" ]; then
   # What the command-line demo needs.
   packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libcli11-dev)
+elif [ "${1:-}" = "--release" ]; then
+  # What tools/release.sh needs to build the Debian package and the Windows
+  # zip, and to check them.
+  packages=(
+    cmake ninja-build g++ pkg-config libcli11-dev libwxgtk3.2-dev
+    dpkg-dev lintian appstream desktop-file-utils groff-base man-db
+    shared-mime-info libglib2.0-bin xvfb xauth xdotool unzip
+    g++-mingw-w64-i686-posix binutils-mingw-w64
+  )
 fi
 
 missing=()
