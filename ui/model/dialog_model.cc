@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "core/conversion_options.h"
 #include "ui/model/control_ids.h"
@@ -12,6 +13,28 @@ namespace {
 
 constexpr std::string_view kOutputExtension = ".adi";
 constexpr std::string_view kLogExtension = ".bin";
+
+#ifdef _WIN32
+constexpr std::string_view kPathSeparators = "/\\:";
+#else
+constexpr std::string_view kPathSeparators = "/";
+#endif
+
+// Where the file name of `path` starts.
+std::size_t FileNameStart(std::string_view path) {
+  const std::size_t separator = path.find_last_of(kPathSeparators);
+  return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
+// The '.' that starts the extension of the file name of `path`, or npos.
+// A '.' that starts the name (a hidden file) begins no extension.
+std::size_t ExtensionDot(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || dot <= FileNameStart(path)) {
+    return std::string_view::npos;
+  }
+  return dot;
+}
 
 // The flag field that box `boxId` sets, or null ("Contest ID" stores a
 // text, any other id is no option box).
@@ -85,6 +108,35 @@ std::optional<std::string> PickDroppedLog(
     if (EndsWithIgnoringCase(path, kLogExtension)) return path;
   }
   return std::nullopt;
+}
+
+std::string WithAdifExtension(std::string_view path) {
+  std::string withExtension(path);
+  if (ExtensionDot(path) == std::string_view::npos) {
+    withExtension += kOutputExtension;
+  }
+  return withExtension;
+}
+
+std::string FolderOf(std::string_view path) {
+  const std::size_t start = FileNameStart(path);
+  if (start == 0) return std::string();
+  // A root folder ("/", "C:\\") keeps its separator.
+  std::size_t end = start - 1;
+  if (end == 0 || path[end - 1] == ':') end = start;
+  return std::string(path.substr(0, end));
+}
+
+std::string_view FileNameOf(std::string_view path) {
+  return path.substr(FileNameStart(path));
+}
+
+std::vector<std::string> DroppedLogs(const std::vector<std::string>& paths) {
+  std::vector<std::string> logs;
+  for (const std::string& path : paths) {
+    if (EndsWithIgnoringCase(path, kLogExtension)) logs.push_back(path);
+  }
+  return logs;
 }
 
 }  // namespace kestrum

@@ -72,6 +72,22 @@ class DialogModel {
 // whole whatever its length: a shortened path would name another file.
 std::string ProposeOutputPath(std::string_view inputPath);
 
+// `path` as typed into the output chooser, with ".adi" appended when its
+// file name has no extension ("mylog" gives "mylog.adi"; "my.log" stays).
+std::string WithAdifExtension(std::string_view path);
+
+// The folder part of `path`, without the separator after it; "" for a bare
+// file name.
+std::string FolderOf(std::string_view path);
+
+// The file name part of `path`.
+std::string_view FileNameOf(std::string_view path);
+
+// The logs among dropped `paths` (existing regular files, as the file
+// manager hands them over): those whose names end in ".bin" in any letter
+// case, in the order given. One log is chosen; several are each converted.
+std::vector<std::string> DroppedLogs(const std::vector<std::string>& paths);
+
 // The log that a drop of `paths` (existing regular files, as the file
 // manager hands them over) chooses as input: the first one whose name ends
 // in ".bin" in any letter case; nullopt when there is none.
