@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
+#include <string>
 
 #include "ui/model/control_ids.h"
 #include "ui/model/dialog_model.h"
@@ -53,12 +55,37 @@ TEST(DialogTemplateTest, ConvertIsTheOnlyDefaultButton) {
     if (control.kind == ControlKind::kDefaultButton) {
       ++defaults;
       EXPECT_EQ(control.id, kConvertButton);
-      EXPECT_EQ(control.label, "Convert");
+      EXPECT_EQ(control.label, "&Convert");
     }
   }
   EXPECT_EQ(defaults, 1);
   // The first tab stop, which has the focus at start, is "ZR BIN".
   EXPECT_EQ(MainDialogTemplate().controls.front().id, kChooseInputButton);
+}
+
+TEST(DialogTemplateTest, MnemonicsAreUniqueAndKeepTheLabels) {
+  // The labels as the window shows them, the mnemonic only underlined.
+  const std::set<std::string> labels = {
+      "ZR BIN",   "ADIF",    "6 Meters",  "Contest ID", "ARRL SS",
+      "Operator", "Seconds", "VEXO",      "WPX",        "Convert",
+      "Help",     "Exit",    "Frequency", "ADIF 3"};
+  std::set<std::string> shown;
+  std::set<char> mnemonics;
+  for (const ControlTemplate& control : MainDialogTemplate().controls) {
+    if (control.label.empty()) continue;
+    const std::size_t mark = control.label.find('&');
+    ASSERT_NE(mark, std::string_view::npos) << control.label;
+    ASSERT_LT(mark + 1, control.label.size()) << control.label;
+    EXPECT_EQ(control.label.find('&', mark + 1), std::string_view::npos);
+    const char letter = static_cast<char>(
+        std::tolower(static_cast<unsigned char>(control.label[mark + 1])));
+    EXPECT_NE(letter, ' ') << control.label;
+    EXPECT_TRUE(mnemonics.insert(letter).second) << control.label;
+    std::string label(control.label);
+    label.erase(mark, 1);
+    shown.insert(label);
+  }
+  EXPECT_EQ(shown, labels);
 }
 
 }  // namespace

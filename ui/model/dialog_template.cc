@@ -14,26 +14,28 @@ namespace {
 using enum ControlKind;
 
 // Tab order is this order. The "ADIF 3" box takes the place (and the last
-// position) of the inert combo box the dialog once had.
+// position) of the inert combo box the dialog once had. '&' marks each
+// button's and box's mnemonic, a letter of its own in the dialog: it is
+// shown underlined, and Alt with it works the control.
 // clang-format off
 constexpr std::array<ControlTemplate, 17> kMainControls = {{
-    {kChooseInputButton,  kPushButton,     "ZR BIN",     {168, 12, 48, 13}},
-    {kChooseOutputButton, kPushButton,     "ADIF",       {168, 42, 48, 12}},
-    {kSixMetersBox,       kCheckBox,       "6 Meters",   {12, 84, 44, 10}},
-    {kContestIdBox,       kCheckBox,       "Contest ID", {72, 108, 51, 10}},
-    {kArrlSsBox,          kCheckBox,       "ARRL SS",    {132, 108, 43, 10}},
-    {kOperatorBox,        kCheckBox,       "Operator",   {192, 84, 45, 10}},
-    {kSecondsBox,         kCheckBox,       "Seconds",    {192, 108, 43, 10}},
-    {kVexoBox,            kCheckBox,       "VEXO",       {252, 84, 35, 10}},
-    {kWpxBox,             kCheckBox,       "WPX",        {252, 108, 31, 10}},
-    {kConvertButton,      kDefaultButton,  "Convert",    {252, 6, 49, 12}},
-    {kHelpButton,         kPushButton,     "Help",       {252, 30, 48, 12}},
-    {kExitButton,         kPushButton,     "Exit",       {252, 54, 48, 12}},
-    {kInputList,          kPathListBox,    "",           {12, 12, 144, 13}},
-    {kOutputList,         kPathListBox,    "",           {12, 42, 144, 12}},
-    {kMessageList,        kMessageListBox, "",           {12, 132, 288, 138}},
-    {kFrequencyBox,       kCheckBox,       "Frequency",  {72, 84, 50, 10}},
-    {kAdif3Box,           kCheckBox,       "ADIF 3",     {12, 108, 48, 10}},
+    {kChooseInputButton,  kPushButton,     "&ZR BIN",     {168, 12, 48, 13}},
+    {kChooseOutputButton, kPushButton,     "&ADIF",       {168, 42, 48, 12}},
+    {kSixMetersBox,       kCheckBox,       "&6 Meters",   {12, 84, 44, 10}},
+    {kContestIdBox,       kCheckBox,       "Contest &ID", {72, 108, 51, 10}},
+    {kArrlSsBox,          kCheckBox,       "A&RRL SS",    {132, 108, 43, 10}},
+    {kOperatorBox,        kCheckBox,       "&Operator",   {192, 84, 45, 10}},
+    {kSecondsBox,         kCheckBox,       "&Seconds",    {192, 108, 43, 10}},
+    {kVexoBox,            kCheckBox,       "&VEXO",       {252, 84, 35, 10}},
+    {kWpxBox,             kCheckBox,       "&WPX",        {252, 108, 31, 10}},
+    {kConvertButton,      kDefaultButton,  "&Convert",    {252, 6, 49, 12}},
+    {kHelpButton,         kPushButton,     "&Help",       {252, 30, 48, 12}},
+    {kExitButton,         kPushButton,     "E&xit",       {252, 54, 48, 12}},
+    {kInputList,          kPathListBox,    "",            {12, 12, 144, 13}},
+    {kOutputList,         kPathListBox,    "",            {12, 42, 144, 12}},
+    {kMessageList,        kMessageListBox, "",            {12, 132, 288, 138}},
+    {kFrequencyBox,       kCheckBox,       "&Frequency",  {72, 84, 50, 10}},
+    {kAdif3Box,           kCheckBox,       "ADIF &3",     {12, 108, 48, 10}},
 }};
 
 constexpr std::array<ControlTemplate, 5> kAboutControls = {{
