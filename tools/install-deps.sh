@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config bash-completion
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
-  libwxgtk3.2-dev xvfb xauth xdotool x11-utils imagemagick
+  libwxgtk3.2-dev xvfb xauth xdotool x11-utils xclip imagemagick
   clang clang-format libclang-rt-14-dev valgrind
   nodejs npm trustedqsl
 )

@@ -3,10 +3,12 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dcclient.h>
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
+#include <wx/weakref.h>
 
 #include <string>
 #include <utility>
@@ -17,7 +19,6 @@
 #endif
 
 #include "run/clock.h"
-#include "run/conversion_run.h"
 #include "run/disk_file_access.h"
 #include "ui/about_dlg.h"
 #include "ui/app_icon.h"
@@ -25,8 +26,13 @@
 #include "ui/dialog_units.h"
 #include "ui/help_page.h"
 #include "ui/message_boxes.h"
+#include "ui/model/batch_conversion.h"
 #include "ui/model/control_ids.h"
 #include "ui/model/dialog_texts.h"
+#include "ui/model/progress_pacer.h"
+#include "ui/model/settings.h"
+#include "ui/recent_folders.h"
+#include "ui/run_feedback.h"
 #include "ui/session_trace.h"
 #include "ui/wx_strings.h"
 
@@ -38,6 +44,46 @@ class PathListBox final : public wxListBox {
  public:
   using wxListBox::wxListBox;
   bool AcceptsFocusFromKeyboard() const override { return false; }
+};
+
+// The choosers' filters. GTK matches patterns letter case and all, and
+// "*.*" only names with a '.', so its patterns spell out both cases and
+// "All Files" is "*".
+#ifdef __WXGTK__
+constexpr char kInputFilter[] = "BIN Files|*.[bB][iI][nN]|All Files|*";
+constexpr char kOutputFilter[] =
+    "ADIF Files|*.[aA][dD][iI];*.[aA][dD][iI][fF]|All Files|*";
+#else
+constexpr const char* kInputFilter = text::kInputFilter;
+constexpr const char* kOutputFilter = text::kOutputFilter;
+#endif
+
+// Pixels a path list keeps free beside its text: the row's padding and
+// the frame.
+constexpr int kPathMargin = 16;
+
+// Shows a batch's progress and its list after each log.
+class BatchWindow final : public BatchUi {
+ public:
+  BatchWindow(MessageListCtrl& list, RunFeedback& feedback,
+              const std::vector<std::string>& logs)
+      : list_(list), feedback_(feedback), logs_(logs) {}
+
+  void ShowList(const MessageListContent& content) override {
+    list_.ShowContent(content);
+    wxYieldIfNeeded();
+  }
+  void ShowProgress(std::size_t index, std::size_t count, std::uint64_t done,
+                    std::uint64_t total) override {
+    feedback_.ShowProgress(done, total, [&](int percent) {
+      return BatchProgressLine(logs_[index], index, count, percent);
+    });
+  }
+
+ private:
+  MessageListCtrl& list_;
+  RunFeedback& feedback_;
+  const std::vector<std::string>& logs_;
 };
 
 }  // namespace
@@ -54,7 +100,7 @@ class CKestrumDlg::LogDropTarget final : public wxFileDropTarget {
   CKestrumDlg& dialog_;
 };
 
-CKestrumDlg::CKestrumDlg() {
+CKestrumDlg::CKestrumDlg(const std::string& log) {
   Create(nullptr, wxID_ANY, FromUtf8(MainDialogTemplate().title),
          wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
@@ -73,9 +119,14 @@ CKestrumDlg::CKestrumDlg() {
   Bind(wxEVT_CHECKBOX, &CKestrumDlg::OnOptionClicked, this);
   Bind(wxEVT_MENU, &CKestrumDlg::OnAbout, this, kAboutCommand);
   Bind(wxEVT_CHAR_HOOK, &CKestrumDlg::OnKeyPressed, this);
+  Bind(wxEVT_CLOSE_WINDOW, &CKestrumDlg::OnClose, this);
 
+  if (!log.empty()) UseInput(log);
   FindWindow(kChooseInputButton)->SetFocus();
   TraceShown("ready", GetTitle());
+
+  const wxArrayString dropped = TestDropPaths();
+  if (!dropped.empty()) CallAfter([this, dropped] { OnLogDropped(dropped); });
 }
 
 void CKestrumDlg::CreateControls() {
@@ -90,9 +141,14 @@ void CKestrumDlg::CreateControls() {
       case ControlKind::kPushButton:
         new wxButton(this, control.id, label, at, size);
         break;
-      case ControlKind::kDefaultButton:
-        (new wxButton(this, control.id, label, at, size))->SetDefault();
+      case ControlKind::kDefaultButton: {
+        auto* button = new wxButton(this, control.id, label, at, size);
+        button->SetDefault();
+        // Themes that draw a default button like any other still show
+        // which button Enter presses.
+        button->SetFont(button->GetFont().Bold());
         break;
+      }
       case ControlKind::kCheckBox: {
         auto* box = new wxCheckBox(this, control.id, label, at, size);
         box->SetValue(model_.IsOptionChecked(control.id).value_or(false));
@@ -105,8 +161,7 @@ void CKestrumDlg::CreateControls() {
         break;
       }
       case ControlKind::kMessageListBox:
-        messageList_ = new wxListBox(this, control.id, at, size, 0, nullptr,
-                                     wxLB_SINGLE | wxLB_NEEDED_SB);
+        messageList_ = new MessageListCtrl(this, control.id, at, size);
         break;
       case ControlKind::kStaticIcon:
       case ControlKind::kStaticText:
@@ -119,7 +174,8 @@ void CKestrumDlg::CreateControls() {
   // A drop anywhere on the dialog counts, also on its lists, which take
   // drops of their own under GTK.
   SetDropTarget(new LogDropTarget(*this));
-  for (wxListBox* list : {inputList_, outputList_, messageList_}) {
+  for (wxWindow* list : std::initializer_list<wxWindow*>{
+           inputList_, outputList_, messageList_}) {
     list->SetDropTarget(new LogDropTarget(*this));
   }
 }
@@ -143,7 +199,7 @@ WXLRESULT CKestrumDlg::MSWWindowProc(WXUINT message, WXWPARAM wParam,
                                      WXLPARAM lParam) {
   // The low four bits of a system command are the system's own.
   if (message == WM_SYSCOMMAND && (wParam & 0xfff0) == kAboutCommand) {
-    ShowAbout();
+    if (!running_) ShowAbout();
     return 0;
   }
   return wxDialog::MSWWindowProc(message, wParam, lParam);
@@ -151,33 +207,59 @@ WXLRESULT CKestrumDlg::MSWWindowProc(WXUINT message, WXWPARAM wParam,
 #endif
 
 void CKestrumDlg::OnChooseInput(wxCommandEvent&) {
-  // The chooser starts from the current input, if any.
-  const wxFileName current(FromFileSystemBytes(model_.InputPath()));
-  wxFileDialog chooser(this, FromUtf8(text::kInputChooserTitle),
-                       current.GetPath(), current.GetFullName(),
-                       FromUtf8(text::kInputFilter),
+  // The chooser starts from the current log, or else in the folder the last
+  // log came from.
+  wxString folder = RecentFolder(setting::kInputFolder);
+  wxString name;
+  if (!model_.InputPath().empty()) {
+    const wxFileName current(FromFileSystemBytes(model_.InputPath()));
+    folder = current.GetPath();
+    name = current.GetFullName();
+  }
+  wxFileDialog chooser(this, FromUtf8(text::kInputChooserTitle), folder, name,
+                       FromUtf8(kInputFilter),
                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (chooser.ShowModal() != wxID_OK) return;
   if (std::optional<std::string> path = ToFileSystemBytes(chooser.GetPath())) {
+    RememberFolder(setting::kInputFolder,
+                   wxFileName(chooser.GetPath()).GetPath());
     UseInput(std::move(*path));
   }
 }
 
 void CKestrumDlg::OnChooseOutput(wxCommandEvent&) {
-  const wxFileName proposal(FromFileSystemBytes(model_.OutputProposal()));
-  wxFileDialog chooser(this, FromUtf8(text::kOutputChooserTitle),
-                       proposal.GetPath(), proposal.GetFullName(),
-                       FromUtf8(text::kOutputFilter),
-                       wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-  // Cancelled: the model still holds the output the user accepted before.
-  if (chooser.ShowModal() != wxID_OK) return;
-  const std::optional<std::string> path = ToFileSystemBytes(chooser.GetPath());
-  if (!path) return;
-  model_.AcceptOutput(*path);
-  ShowPath(*outputList_, model_.OutputPath(), "output");
+  // The chooser starts from the output as it stands; without one, in the
+  // folder the last ADIF file went to.
+  wxFileName start(FromFileSystemBytes(model_.OutputChooserStart()));
+  if (!start.HasName()) start.AssignDir(RecentFolder(setting::kOutputFolder));
+  for (;;) {
+    wxFileDialog chooser(this, FromUtf8(text::kOutputChooserTitle),
+                         start.GetPath(), start.GetFullName(),
+                         FromUtf8(kOutputFilter),
+                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    // Cancelled: the output stays as it was.
+    if (chooser.ShowModal() != wxID_OK) return;
+    const std::optional<std::string> typed =
+        ToFileSystemBytes(chooser.GetPath());
+    if (!typed) return;
+    // A name typed without extension gets ".adi", as the template's default
+    // extension asks; the chooser did not ask about that name.
+    std::string path = WithAdifExtension(*typed);
+    const wxString shown = FromFileSystemBytes(path);
+    if (path != *typed && wxFileName::Exists(shown, wxFILE_EXISTS_ANY) &&
+        !AskToReplace(this, shown)) {
+      start.Assign(shown);
+      continue;
+    }
+    RememberFolder(setting::kOutputFolder, wxFileName(shown).GetPath());
+    model_.AcceptOutput(std::move(path));
+    ShowPath(*outputList_, model_.OutputPath(), "output");
+    return;
+  }
 }
 
 bool CKestrumDlg::OnLogDropped(const wxArrayString& paths) {
+  if (running_) return false;
   // Only files, as the chooser offers: a folder named like a log is none.
   std::vector<std::string> files;
   for (const wxString& path : paths) {
@@ -186,22 +268,44 @@ bool CKestrumDlg::OnLogDropped(const wxArrayString& paths) {
       files.push_back(std::move(*bytes));
     }
   }
-  std::optional<std::string> log = PickDroppedLog(files);
-  if (!log) return false;
-  UseInput(std::move(*log));
+  std::vector<std::string> logs = DroppedLogs(files);
+  if (logs.empty()) return false;
+  if (logs.size() == 1) {
+    UseInput(std::move(logs.front()));
+  } else {
+    // Converted once the drop is over, so that the file manager that
+    // dragged them is not kept waiting.
+    CallAfter([this, logs] { ConvertLogs(logs); });
+  }
   return true;
 }
 
 void CKestrumDlg::UseInput(std::string path) {
   model_.AcceptInput(std::move(path));
   ShowPath(*inputList_, model_.InputPath(), "input");
+  ShowPath(*outputList_, model_.OutputPath(), "output");
 }
 
 void CKestrumDlg::ShowPath(wxListBox& list, const std::string& path,
                            const char* what) {
-  // The list shows exactly the stored path, decoded as it will be opened.
-  list.Set(wxArrayString(1, FromFileSystemBytes(path)));
-  TraceShown(what, list.GetString(0));
+  // The list shows the stored path, decoded as it will be opened, with its
+  // start left out when it is too long, so that the file name shows; the
+  // whole path is the tooltip.
+  const wxString full = FromFileSystemBytes(path);
+  if (full.empty()) {
+    list.Clear();
+    list.UnsetToolTip();
+  } else {
+    wxClientDC dc(&list);
+    dc.SetFont(list.GetFont());
+    list.Set(wxArrayString(
+        1, wxControl::Ellipsize(full, dc, wxELLIPSIZE_START,
+                                list.GetClientSize().x - kPathMargin)));
+    list.SetToolTip(full);
+  }
+  TraceShown(what, list.GetToolTipText());
+  TraceShown((std::string(what) + "-shown").c_str(),
+             list.IsEmpty() ? wxString() : list.GetString(0));
 }
 
 void CKestrumDlg::OnOptionClicked(wxCommandEvent& event) {
@@ -213,12 +317,53 @@ void CKestrumDlg::OnOptionClicked(wxCommandEvent& event) {
 void CKestrumDlg::OnConvert(wxCommandEvent&) { Convert(); }
 
 void CKestrumDlg::Convert() {
-  DialogConversionUi ui(*this, *messageList_);
-  DiskFileAccess files;
-  SystemClock clock;
-  RunEnvironment environment{ui, files, clock};
-  // What the run reports, it has shown; the dialog adds nothing.
-  static_cast<void>(RunConversion(model_.Request(), environment));
+  if (running_) return;
+  RunResult result = RunOnce(model_.Request());
+  if (result.status == RunStatus::kOutputExists) {
+    // The proposed output is there already and nobody has said to replace
+    // it.
+    if (!AskToReplace(this, FromFileSystemBytes(model_.OutputPath()))) return;
+    model_.ConfirmOutput();
+    result = RunOnce(model_.Request());
+  }
+  if (result.status == RunStatus::kConverted) model_.ConfirmOutput();
+}
+
+RunResult CKestrumDlg::RunOnce(const RunRequest& request) {
+  RunResult result;
+  {
+    RunFeedback feedback(*this, *messageList_, running_);
+    DialogConversionUi ui(*this, *messageList_, feedback, request.inputPath);
+    DiskFileAccess files;
+    SystemClock clock;
+    RunEnvironment environment{ui, files, clock};
+    // What the run reports, it has shown.
+    result = RunConversion(request, environment);
+  }
+  if (helpFailedMeanwhile_) OnHelpFailed();
+  return result;
+}
+
+void CKestrumDlg::ConvertLogs(const std::vector<std::string>& logs) {
+  if (running_) return;
+  BatchOutcome outcome;
+  {
+    RunFeedback feedback(*this, *messageList_, running_);
+    BatchWindow window(*messageList_, feedback, logs);
+    MessageListContent content;
+    DiskFileAccess files;
+    SystemClock clock;
+    outcome = kestrum::ConvertLogs(logs, model_.Options(), files, clock,
+                                   content, window);
+    ShowMessageList(*messageList_, content);
+  }
+  const wxString summary = FromUtf8(BatchSummary(outcome));
+  if (outcome.refused + outcome.failed > 0) {
+    ShowErrorBox(this, summary);
+  } else {
+    ShowInformationBox(this, summary);
+  }
+  if (helpFailedMeanwhile_) OnHelpFailed();
 }
 
 void CKestrumDlg::OnHelp(wxCommandEvent&) { ShowHelp(); }
@@ -227,12 +372,21 @@ void CKestrumDlg::ShowHelp() {
   const wxString guide = FindUserGuide();
   if (guide.empty()) {
     ShowErrorBox(this, FromUtf8(text::kGuideNotFound));
-  } else if (!OpenInBrowser(guide)) {
-    ShowErrorBox(this, FromUtf8(text::kBrowserNotStarted));
+    return;
   }
+  wxWeakRef<CKestrumDlg> dialog(this);
+  OpenInBrowser(guide, [dialog] {
+    if (dialog) dialog->CallAfter(&CKestrumDlg::OnHelpFailed);
+  });
+}
+
+void CKestrumDlg::OnHelpFailed() {
+  helpFailedMeanwhile_ = running_;
+  if (!running_) ShowErrorBox(this, FromUtf8(text::kBrowserNotStarted));
 }
 
 void CKestrumDlg::OnContextMenu(wxContextMenuEvent&) {
+  if (running_) return;
   wxMenu menu;
   menu.Append(kAboutCommand, FromUtf8(text::kAboutMenuItem));
   PopupMenu(&menu);
@@ -247,6 +401,8 @@ void CKestrumDlg::ShowAbout() {
 }
 
 void CKestrumDlg::OnKeyPressed(wxKeyEvent& event) {
+  // Keys pressed during a run are dropped, Escape too.
+  if (running_) return;
   const int key = event.GetKeyCode();
   if (!event.HasAnyModifiers()) {
     // Enter runs Convert unless another push button has the focus, which
@@ -260,6 +416,14 @@ void CKestrumDlg::OnKeyPressed(wxKeyEvent& event) {
       ShowHelp();
       return;
     }
+  }
+  event.Skip();
+}
+
+void CKestrumDlg::OnClose(wxCloseEvent& event) {
+  if (running_ && event.CanVeto()) {
+    event.Veto();
+    return;
   }
   event.Skip();
 }

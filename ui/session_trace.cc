@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/session_trace.h"
 
+#include <wx/tokenzr.h>
+
 #include <cstdio>
 #include <cstdlib>
+
+#include "ui/wx_strings.h"
 
 namespace kestrum {
 
@@ -13,6 +17,12 @@ void TraceShown(const char* what, const wxString& text) {
   if (trace == nullptr) return;
   std::fprintf(trace, "%s\t%s\n", what, text.utf8_str().data());
   std::fclose(trace);
+}
+
+wxArrayString TestDropPaths() {
+  const char* const paths = std::getenv("KESTRUM_UI_DROP");
+  if (paths == nullptr) return wxArrayString();
+  return wxStringTokenize(FromFileSystemBytes(paths), "\n", wxTOKEN_STRTOK);
 }
 
 }  // namespace kestrum

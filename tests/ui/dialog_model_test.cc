@@ -33,13 +33,12 @@ TEST(DialogModelTest, ProposesInputPathWithAdiExtension) {
       {"/logs/cq2024.bin", "/logs/cq2024.adi"},
       {"/logs/cq.BIN.old", "/logs/cq.BIN.adi"},
       {"/logs/log.", "/logs/log.adi"},
-      {"/logs/.zrlog", "/logs/.adi"},
       {"cq.bin", "cq.adi"},
-      // No '.' at all: proposed unchanged.
-      {"/logs/cqlog", "/logs/cqlog"},
-      // The last '.' of the whole path counts, also in a folder name; the
-      // chooser shows the proposal before anything is written.
-      {"/home/j.smith/cqlog", "/home/j.adi"},
+      // Without an extension the proposal never names the log itself.
+      {"/logs/cqlog", "/logs/cqlog.adi"},
+      {"/logs/.zrlog", "/logs/.zrlog.adi"},
+      // A '.' in a folder name is no extension.
+      {"/home/j.smith/cqlog", "/home/j.smith/cqlog.adi"},
       {"/home/j.smith/cq.bin", "/home/j.smith/cq.adi"},
       {"", ""},
       // File-system bytes pass through untouched.
@@ -52,11 +51,31 @@ TEST(DialogModelTest, ProposesInputPathWithAdiExtension) {
   }
 }
 
+TEST(DialogModelTest, TypedOutputNameWithoutExtensionGetsAdi) {
+  struct Case {
+    std::string typed;
+    std::string used;
+  };
+  const std::vector<Case> cases = {
+      {"/out/mylog", "/out/mylog.adi"},
+      {"/out/my.log", "/out/my.log"},
+      {"/out/mylog.ADIF", "/out/mylog.ADIF"},
+      {"/o.ut/mylog", "/o.ut/mylog.adi"},
+      {"/out/.hidden", "/out/.hidden.adi"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WithAdifExtension(c.typed), c.used) << c.typed;
+  }
+  EXPECT_EQ(FolderOf("/logs/cq.bin"), "/logs");
+  EXPECT_EQ(FolderOf("/cq.bin"), "/");
+  EXPECT_EQ(FolderOf("cq.bin"), "");
+  EXPECT_EQ(FileNameOf("/logs/cq.bin"), "cq.bin");
+}
+
 TEST(DialogModelTest, FreshDialogHasNoFilesAndDefaultOptions) {
   DialogModel model;
   EXPECT_EQ(model.InputPath(), "");
   EXPECT_EQ(model.OutputPath(), "");
-  EXPECT_EQ(model.OutputProposal(), "");
   EXPECT_EQ(model.Request().inputPath, "");
   for (int box : {kSixMetersBox, kContestIdBox, kArrlSsBox, kOperatorBox,
                   kVexoBox, kWpxBox, kAdif3Box}) {
@@ -121,30 +140,38 @@ TEST(DialogModelTest, OtherControlsStoreNothing) {
   EXPECT_EQ(Fields(OptionsOf(model)), untouched);
 }
 
-TEST(DialogModelTest, CancelledOutputChooserKeepsAcceptedOutput) {
+TEST(DialogModelTest, EachNewLogGetsItsOwnOutput) {
   DialogModel model;
-  model.AcceptInput("/logs/first.bin");
+  EXPECT_EQ(model.OutputChooserStart(), "");
+
+  // A log proposes its ADIF file at once, unconfirmed: an existing file of
+  // that name is not replaced unasked.
+  model.AcceptInput("/logs/cqp.bin");
+  EXPECT_EQ(model.OutputPath(), "/logs/cqp.adi");
+  EXPECT_TRUE(model.OutputNeedsConfirmation());
+  EXPECT_FALSE(model.Request().replaceExisting);
+
+  // The file chosen after the log holds, confirmed by the chooser...
   model.AcceptOutput("/out/kept.adi");
-  model.AcceptInput("/logs/second.bin");
+  EXPECT_EQ(model.OutputChooserStart(), "/out/kept.adi");
+  EXPECT_TRUE(model.Request().replaceExisting);
 
-  // A second input leaves the output alone; the chooser would propose the
-  // new name, but only acceptance stores it.
-  EXPECT_EQ(model.InputPath(), "/logs/second.bin");
-  EXPECT_EQ(model.OutputProposal(), "/logs/second.adi");
-  EXPECT_EQ(model.OutputPath(), "/out/kept.adi");
+  // ...until the next log, which never writes into it.
+  model.AcceptInput("/logs/sweepstakes.bin");
+  EXPECT_EQ(model.Request().inputPath, "/logs/sweepstakes.bin");
+  EXPECT_EQ(model.Request().outputPath, "/logs/sweepstakes.adi");
+  EXPECT_FALSE(model.Request().replaceExisting);
 
-  model.AcceptOutput(model.OutputProposal());
-  EXPECT_EQ(model.OutputPath(), "/logs/second.adi");
+  model.ConfirmOutput();
+  EXPECT_TRUE(model.Request().replaceExisting);
 }
 
-TEST(DialogModelTest, DropChoosesFirstBinFile) {
+TEST(DialogModelTest, DroppedLogsAreTheBinFilesInOrder) {
   using Paths = std::vector<std::string>;
-  EXPECT_EQ(PickDroppedLog({"/x/notes.txt", "/x/CQ.BIN", "/x/b.bin"}),
-            "/x/CQ.BIN");
-  EXPECT_EQ(PickDroppedLog({"/x/cq.Bin"}), "/x/cq.Bin");
-  EXPECT_EQ(PickDroppedLog({"/x/cq.bin.txt", "/x/bin", "/x/cqbin"}),
-            std::nullopt);
-  EXPECT_EQ(PickDroppedLog(Paths{}), std::nullopt);
+  EXPECT_EQ(DroppedLogs({"/x/notes.txt", "/x/CQ.BIN", "/x/b.bin", "/x/c.Bin"}),
+            (Paths{"/x/CQ.BIN", "/x/b.bin", "/x/c.Bin"}));
+  EXPECT_EQ(DroppedLogs({"/x/cq.bin.txt", "/x/bin", "/x/cqbin"}), Paths{});
+  EXPECT_EQ(DroppedLogs(Paths{}), Paths{});
 }
 
 }  // namespace

@@ -3,14 +3,22 @@
 # Drives the real kestrum dialog on a virtual display, as a user would with
 # keyboard and mouse, through the real file choosers and message boxes:
 #   1. choose a log (in a folder whose name has non-ASCII letters) and accept
-#      the proposed output, set options, convert twice with Enter, compare
-#      each ADIF file byte for byte with kestrum-convert's and the message
-#      list with the expected lines, open the guide with F1, press Exit;
-#   2. the about box from the context menu, Help without a browser, Convert
-#      without files, Escape;
-#   3. a cancelled output chooser keeps the accepted output file; the close
-#      box ends the program.
-# The dialog reports what it shows through KESTRUM_UI_TRACE.
+#      the proposed output, set options with their mnemonics, convert twice,
+#      compare each ADIF file byte for byte with kestrum-convert's and the
+#      message list with the expected lines, copy two lines with Ctrl+C,
+#      open the guide with F1, press Exit;
+#   2. the about box from the context menu, Help with a browser that dies at
+#      once, Convert without files, Escape;
+#   3. started elsewhere, the chooser opens in the folder of the last log; a
+#      new log gets its own ADIF name, a name typed without extension gets
+#      ".adi", Convert asks before replacing a proposed file; the close box;
+#   4. `kestrum LOG extra`, and the message list after a refused log and
+#      after a log that is gone;
+#   5. the chooser lists a log named *.BIN;
+#   6. several logs dropped at once, one of them long enough to show its
+#      progress, during which keys are ignored.
+# The dialog reports what it shows through KESTRUM_UI_TRACE and takes the
+# drop from KESTRUM_UI_DROP.
 #
 # Usage: dialog_session_test.sh KESTRUM KESTRUM_CONVERT WRITE_SESSION_LOG \
 #          CLOSE_WINDOW SCREENSHOT
@@ -75,21 +83,36 @@ gone() {
   fail "window \"$1\" stayed open"
 }
 
-# Waits until the dialog has shown the trace line $1.
+# Waits until the dialog has shown the trace line $1, for up to $2 tenths
+# of a second (10 seconds).
 shown() {
-  for _ in $(seq 100); do
+  for _ in $(seq "${2:-100}"); do
     grep -qxF -- "$1" "$trace" && return 0
     sleep 0.1
   done
   fail "the dialog never showed: $1"
 }
 
-# Dismisses the message box that shows $1.
+# Dismisses the message box that shows $1 with the keys that follow (Return
+# by default). Another box may open at once, so it waits for this one's
+# window to go.
 dismiss_box() {
   shown "$1"
-  press kestrum Return
-  gone kestrum
+  shift
+  local id
+  id=$(window Kestrum)
+  xdotool windowfocus --sync "$id"
+  xdotool key --delay 60 "${@:-Return}"
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Kestrum$' | grep -qx "$id" || return 0
+    sleep 0.1
+  done
+  fail "the message box stayed open"
 }
+
+# Forgets what the dialog has shown so far, so that a box can be awaited
+# again.
+forget() { : >"$trace"; }
 
 # Chooses the file $2 in the file chooser titled $1 by typing its name,
 # relative to the folder the chooser shows. Only ASCII is typed: xdotool
@@ -103,17 +126,25 @@ choose_in() {
   gone "$1"
 }
 
-# Starts kestrum with a fresh trace in the log's folder, where the first
-# file chooser opens; extra arguments are environment settings. Leaks of
-# GTK and its libraries would fail a build with the leak checker, so it is
-# off for the dialog.
+# Starts kestrum with a fresh trace in the folder $here (the log's folder
+# unless set) and the home folder $home (kept between starts unless set),
+# with the environment settings given before "--" and the program's
+# arguments after it. Leaks of GTK and its libraries would fail a build
+# with the leak checker, so it is off for the dialog.
 start() {
+  local settings=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do settings+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
   : >"$trace"
-  (cd "$folder" &&
-    exec env HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" \
-      XDG_CONFIG_HOME="$work/home/.config" LC_ALL=C.UTF-8 GSETTINGS_BACKEND=memory \
+  : >"$work/stderr.txt"
+  (cd "${here:-$folder}" &&
+    exec env HOME="${home:-$work/home}" \
+      XDG_CONFIG_HOME="${home:-$work/home}/.config" \
+      XDG_DATA_HOME="${home:-$work/home}/.local/share" \
+      LC_ALL=C.UTF-8 GSETTINGS_BACKEND=memory \
       NO_AT_BRIDGE=1 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-      KESTRUM_UI_TRACE="$trace" "$@" "$kestrum" 2>>"$work/stderr.txt") &
+      KESTRUM_UI_TRACE="$trace" PATH="$work/bin:$PATH" "${settings[@]}" \
+      "$kestrum" "$@" 2>>"$work/stderr.txt") &
   app=$!
   shown "ready${tab}ZR to ADIF"
 }
@@ -133,12 +164,23 @@ ended() {
   fail "kestrum did not end"
 }
 
-# The message list after the last run, the run time made N.
+# The message list after the last run, each line with its kind, the run
+# time made N.
 message_list() {
   awk -F '\t' '$1 == "messages" { n = 0; delete line }
-               $1 == "message" { line[n++] = $2 }
+               $1 == "message" { line[n++] = $2 "\t" $3 }
                END { for (i = 0; i < n; i++) print line[i] }' "$trace" |
     sed -E 's/ written in [0-9]+ seconds? to / written in N seconds to /'
+}
+
+# Fails unless the file $1 holds what kestrum-convert writes from the log $2
+# with the options that follow.
+same_as_convert() {
+  local adif=$1 log=$2
+  shift 2
+  "$kestrum_convert" "$@" -o "$work/expected.adi" "$log" >/dev/null 2>&1 ||
+    true
+  cmp "$work/expected.adi" "$adif" || fail "$adif differs from kestrum-convert's"
 }
 
 folder="$work/jörg übung"
@@ -146,74 +188,84 @@ mkdir -p "$work/home" "$work/bin" "$folder"
 log="$folder/cq log.bin"
 adif="$folder/cq log.adi"
 "$write_session_log" "$log"
+# The desktop's opener: one that hands the page on, and one that starts a
+# browser that dies at once, as a browser run by root may.
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$work/browser.txt" \
   >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-# Where a web browser is installed, the toolkit asks the desktop for it
-# before it tries xdg-open: make the stand-in the desktop's browser too.
-mkdir -p "$work/home/.local/share/applications" "$work/home/.config"
-printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s %%u\nMimeType=text/html;\n' \
-  "$work/bin/xdg-open" >"$work/home/.local/share/applications/browser.desktop"
-printf '[Default Applications]\ntext/html=browser.desktop\n' \
-  >"$work/home/.config/mimeapps.list"
+mkdir -p "$work/dying"
+printf '#!/bin/sh\nsleep 0.3\nexit 4\n' >"$work/dying/xdg-open"
+chmod +x "$work/bin/xdg-open" "$work/dying/xdg-open"
+
 
 # 1. A conversion session.
-start PATH="$work/bin:$PATH" BROWSER="$work/bin/xdg-open"
+start
 press "ZR to ADIF" space  # the focus starts on "ZR BIN"
 choose_in "Input ZR BIN File" "cq log.bin"
 shown "input${tab}$log"
+shown "output${tab}$adif"  # proposed at once
 press "ZR to ADIF" Tab space
 press "Output ADIF file" Return  # accept the proposal
 gone "Output ADIF file"
 shown "output${tab}$adif"
 
-# Tab order: 6 Meters, Contest ID, ARRL SS, Operator, Seconds, VEXO, WPX.
-# Enter on a check box converts.
-press "ZR to ADIF" Tab space Tab space Tab Tab space Tab space Tab Tab space \
-  Return
+# The options by their mnemonics: 6 Meters, Contest ID, Operator, Seconds,
+# WPX. Enter on a check box converts.
+press "ZR to ADIF" alt+6 alt+i alt+o alt+s alt+w Return
 for option in "1005 1" "1006 1" "1010 1" "1008 0" "1011 1"; do
   shown "option${tab}$option"
 done
 dismiss_box "information-box${tab}3 QSOs written to $adif"
-"$kestrum_convert" --six-meters --contest-id --operator --no-seconds --wpx \
-  -o "$work/expected.adi" "$log" >/dev/null
-cmp "$work/expected.adi" "$adif" || fail "first run: ADIF differs"
-cat >"$work/expected_list.txt" <<EOF
-Contest is CQ-WW-CW, Operator is DLÄX, ZR 8.05
-3 QSOs written in N seconds to $adif
-
-Skipping QSO with GÖX on 20231125 at 0002
-
-EOF
+same_as_convert "$adif" "$log" --six-meters --contest-id --operator \
+  --no-seconds --wpx
+cat >"$work/expected_list.txt" <<LIST
+information${tab}Contest is CQ-WW-CW, Operator is DLÄX, ZR 8.05
+information${tab}3 QSOs written in N seconds to $adif
+information${tab}
+warning${tab}Skipping QSO with GÖX on 20231125 at 0002
+warning${tab}
+LIST
 message_list >"$work/list.txt"
 diff "$work/expected_list.txt" "$work/list.txt" >&2 ||
   fail "the message list differs"
 
-# On past Convert, Help and Exit (the path lists take no focus) and the
-# message list to Frequency and ADIF 3; convert again into the same file.
+# Frequency and ADIF 3, then Convert, by their mnemonics; into the same file.
 rm "$adif"
-press "ZR to ADIF" Tab Tab Tab Tab Tab space Tab space Return
+press "ZR to ADIF" alt+f alt+3 alt+c
 shown "option${tab}1014 0"
 shown "option${tab}1016 1"
 dismiss_box "information-box${tab}3 QSOs written to $adif"
-"$kestrum_convert" --six-meters --contest-id --operator --no-seconds --wpx \
-  --no-frequency --adif3 -o "$work/expected.adi" "$log" >/dev/null
-cmp "$work/expected.adi" "$adif" || fail "second run: ADIF differs"
+same_as_convert "$adif" "$log" --six-meters --contest-id --operator \
+  --no-seconds --wpx --no-frequency --adif3
 import -window "$(window "ZR to ADIF")" "$screenshot"
+
+# The first two lines of the list, selected with the mouse and the keyboard
+# and copied with Ctrl+C.
+main=$(window "ZR to ADIF")
+xdotool windowfocus --sync "$main"
+xdotool mousemove --window "$main" 100 292 click 1
+xdotool key --delay 100 shift+Down ctrl+c
+sleep 0.5
+printf '%s\n' "Contest is CQ-WW-CW, Operator is DLÄX, ZR 8.05" \
+  "3 QSOs written in N seconds to $adif" >"$work/expected_copy.txt"
+xclip -o -selection clipboard |
+  sed -E 's/ written in [0-9]+ seconds? to / written in N seconds to /' \
+    >"$work/copy.txt" || true
+diff "$work/expected_copy.txt" "$work/copy.txt" >&2 ||
+  fail "Ctrl+C copied other lines"
 
 press "ZR to ADIF" F1
 for _ in $(seq 50); do [ -s "$work/browser.txt" ] && break; sleep 0.1; done
 opened=$(cat "$work/browser.txt" 2>/dev/null || true)
 [ "$opened" = "$guide" ] || [ "$opened" = "file://$guide" ] ||
   fail "Help opened \"$opened\", not $guide"
+sleep 0.5
+if grep -q "^error-box" "$trace"; then fail "Help reported a failure"; fi
 
-# Back from ADIF 3 to Exit; Enter on a push button presses that button.
-press "ZR to ADIF" shift+Tab shift+Tab shift+Tab Return
+press "ZR to ADIF" alt+x
 ended
 
-# 2. About, Help without a browser, Convert without files, Escape.
-start PATH=/nonexistent BROWSER= XDG_DATA_HOME="$work/none" \
-  XDG_DATA_DIRS="$work/none"
+# 2. About, Help whose browser dies at once, Convert without files, Escape.
+start PATH="$work/dying:$PATH"
 main=$(window "ZR to ADIF")
 xdotool windowfocus --sync "$main"
 xdotool mousemove --window "$main" 10 150 click 3
@@ -231,28 +283,123 @@ if grep -q "^option" "$trace"; then fail "Enter changed an option"; fi
 press "ZR to ADIF" Escape
 ended
 
-# 3. A cancelled output chooser keeps the output the user accepted; the
-# close box ends the program.
+# 3. Started in another folder, the chooser opens where the last log came
+# from. A new log gets its own ADIF name; a name typed without extension
+# gets ".adi"; an ADIF file chosen after the log holds until the next log.
 second="$folder/second.bin"
 cp "$log" "$second"
-rm -f "$adif"
-start
+here=$work start
 press "ZR to ADIF" space
-choose_in "Input ZR BIN File" "cq log.bin"
-press "ZR to ADIF" Tab space
-press "Output ADIF file" Return
-shown "output${tab}$adif"
-press "ZR to ADIF" shift+Tab space
 choose_in "Input ZR BIN File" "second.bin"
 shown "input${tab}$second"
+shown "output${tab}$folder/second.adi"
 press "ZR to ADIF" Tab space
-press "Output ADIF file" Escape  # proposes second.adi: cancelled
+press "Output ADIF file" ctrl+a
+xdotool type --delay 30 "mylog"
+xdotool key Return
 gone "Output ADIF file"
-press "ZR to ADIF" Tab Return
+shown "output${tab}$folder/mylog.adi"
+press "ZR to ADIF" alt+c
+dismiss_box "information-box${tab}3 QSOs written to $folder/mylog.adi"
+same_as_convert "$folder/mylog.adi" "$second"
+
+# The first log again: its proposal is the file of session 1, which Convert
+# does not replace without asking; No is the default answer.
+cp "$adif" "$work/kept.adi"
+press "ZR to ADIF" shift+Tab space
+choose_in "Input ZR BIN File" "cq log.bin"
+shown "output${tab}$adif"
+press "ZR to ADIF" alt+c
+dismiss_box "question-box${tab}$adif already exists."
+cmp "$work/kept.adi" "$adif" || fail "the proposed output was replaced unasked"
+forget
+press "ZR to ADIF" alt+c
+dismiss_box "question-box${tab}$adif already exists." alt+y
 dismiss_box "information-box${tab}3 QSOs written to $adif"
-[ -f "$adif" ] || fail "the accepted output was not written"
-[ ! -e "$folder/second.adi" ] || fail "the cancelled proposal was written"
+same_as_convert "$adif" "$log"
 "$close_window" "$(window "ZR to ADIF")"
+ended
+
+# 4. `kestrum LOG extra` chooses LOG; the list after a refused log and after
+# a log that is gone.
+args="$work/args"
+mkdir -p "$args"
+cp "$log" "$args/contest.bin"
+here=$args start -- contest.bin extra.bin
+shown "input${tab}$args/contest.bin"
+shown "output${tab}$args/contest.adi"
+grep -qxF "kestrum: ignoring extra argument extra.bin" "$work/stderr.txt" ||
+  fail "no message about the extra argument"
+press "ZR to ADIF" alt+c
+dismiss_box "information-box${tab}3 QSOs written to $args/contest.adi"
+head -c 100 /dev/zero >"$args/contest.bin"
+press "ZR to ADIF" alt+c
+dismiss_box "information-box${tab}0 QSOs written to $args/contest.adi"
+printf '%s\n' "error${tab}ZR file $args/contest.bin does not have a valid header." \
+  "error${tab}" >"$work/expected_list.txt"
+message_list >"$work/list.txt"
+diff "$work/expected_list.txt" "$work/list.txt" >&2 ||
+  fail "the list after a refused log differs"
+rm "$args/contest.bin"
+press "ZR to ADIF" alt+c
+shown "error-box${tab}ERROR:  Could not open ZR BIN file $args/contest.bin: No such file or directory."
+dismiss_box "error-box${tab}ERROR:  Could not open ZR BIN file $args/contest.bin: No such file or directory."
+[ "$(awk -F '\t' '$1 == "messages"' "$trace" | tail -n 1)" = "messages${tab}0" ] ||
+  fail "the list still shows an earlier run's lines"
+press "ZR to ADIF" alt+x
+ended
+
+# 5. In a folder of its own, with nothing remembered, the input chooser
+# lists a log named in capitals (and no other file); Enter takes it.
+upper="$work/upper"
+mkdir -p "$upper"
+cp "$log" "$upper/CQWW2008.BIN"
+echo "notes" >"$upper/notes.txt"
+home=$work/home2 here=$upper start
+press "ZR to ADIF" space
+window "Input ZR BIN File" >/dev/null
+sleep 1
+press "Input ZR BIN File" Return
+gone "Input ZR BIN File"
+shown "input${tab}$upper/CQWW2008.BIN"
+press "ZR to ADIF" Escape
+ended
+
+# 6. Several logs dropped at once: each converted into its own ADIF file,
+# the list shows each under a line naming it, one box sums up. The last,
+# large one shows its progress; keys pressed meanwhile do nothing.
+drop="$work/drop"
+mkdir -p "$drop"
+cp "$log" "$drop/first.bin"
+head -c 100 /dev/zero >"$drop/BAD.BIN"
+echo "notes" >"$drop/notes.txt"
+"$write_session_log" "$drop/large.bin" 1000000
+here=$drop start KESTRUM_UI_DROP="$drop/first.bin
+$drop/notes.txt
+$drop/BAD.BIN
+$drop/large.bin"
+# A build with the sanitizers takes its time.
+for _ in $(seq 1200); do
+  grep -q "^progress${tab}Converting large.bin (3 of 3)" "$trace" && break
+  sleep 0.05
+done
+grep -q "^progress${tab}Converting large.bin (3 of 3)" "$trace" ||
+  fail "a long run showed no progress"
+xdotool key --delay 50 alt+w Escape
+shown "error-box${tab}2 logs converted, 1 refused; 1000003 QSOs written" 1200
+dismiss_box "error-box${tab}2 logs converted, 1 refused; 1000003 QSOs written"
+if grep -q "^option" "$trace"; then fail "a key worked during the run"; fi
+same_as_convert "$drop/first.adi" "$drop/first.bin"
+[ ! -e "$drop/BAD.adi" ] || fail "the refused log left an ADIF file"
+message_list >"$work/list.txt"
+for line in "information${tab}ZR BIN file $drop/first.bin" \
+  "error${tab}ZR file $drop/BAD.BIN does not have a valid header." \
+  "information${tab}ZR BIN file $drop/large.bin" \
+  "warning${tab}323334 more warnings not shown"; do
+  grep -qxF "$line" "$work/list.txt" || fail "the list lacks: $line"
+done
+rm "$drop/large.bin" "$drop/large.adi"
+press "ZR to ADIF" Escape
 ended
 
 echo "dialog session test passed"

@@ -15,15 +15,19 @@
 // "dialog test: ".
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "base/string_printf.h"
 #include "core/messages.h"
+#include "tests/support/log_builder.h"
 #include "ui/model/control_ids.h"
 #include "ui/model/dialog_template.h"
 #include "ui/model/dialog_texts.h"
@@ -32,9 +36,8 @@ namespace {
 
 using namespace kestrum;
 
-// Message boxes carry the program's title: its file name, Kestrum.exe,
-// without the extension.
-constexpr char kBoxCaption[] = "Kestrum";
+// Message boxes carry the program's name.
+constexpr const char* kBoxCaption = text::kProgramTitle;
 
 int failures = 0;
 
@@ -152,7 +155,7 @@ std::vector<std::string> ListLines(HWND dialog, int id) {
   const HWND list = GetDlgItem(dialog, id);
   std::vector<std::string> lines;
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
+  for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
     if (length < 0) break;
     std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
@@ -216,6 +219,98 @@ std::string AnswerChooser(const std::string& title, const std::string& path) {
   return proposed;
 }
 
+// Presses `keys` together, in order, and lets them go in reverse order, as
+// the keyboard would; the window in front receives them.
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *key;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(300);
+}
+
+// The text on the clipboard, or "(none)".
+std::string ClipboardText() {
+  std::string text = "(none)";
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      text = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// A started Kestrum.exe and its dialog.
+struct Program {
+  PROCESS_INFORMATION process = {};
+  HWND dialog = nullptr;
+};
+
+// Starts `program` in `folder` with the arguments `arguments` (quoted as
+// needed), its standard error going to the file `errors` when given, and
+// waits for its dialog.
+Program Start(const std::string& program, const std::string& folder,
+              const std::string& arguments,
+              const std::string& errors = std::string()) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  HANDLE errorFile = INVALID_HANDLE_VALUE;
+  if (!errors.empty()) {
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    errorFile = CreateFileA(errors.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                            &inherited, CREATE_ALWAYS, 0, nullptr);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = errorFile;
+  }
+  Program started;
+  std::string commandLine = "\"" + program + "\" " + arguments;
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr,
+                      errorFile != INVALID_HANDLE_VALUE, 0, nullptr,
+                      folder.c_str(), &startup, &started.process)) {
+    Stop("could not start " + program);
+  }
+  if (errorFile != INVALID_HANDLE_VALUE) CloseHandle(errorFile);
+  programProcess = started.process.dwProcessId;
+  started.dialog = WaitForWindow(text::kMainTitle);
+  return started;
+}
+
+// Presses Exit and waits for the program to end.
+void Exit(const Program& program) {
+  Click(program.dialog, kExitButton);
+  if (WaitForSingleObject(program.process.hProcess, 20000) != WAIT_OBJECT_0) {
+    Stop("the program did not end after Exit");
+  }
+  Check(!IsWindow(program.dialog), "the dialog outlived the program");
+}
+
+std::string FileText(const std::string& path) {
+  std::string text;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+      text.append(buffer, got);
+    }
+    std::fclose(file);
+  }
+  return text;
+}
+
 // Writes what `window` shows as a 24-bit BMP file.
 bool SaveScreenshot(HWND window, const std::string& path) {
   RECT place;
@@ -236,9 +331,9 @@ bool SaveScreenshot(HWND window, const std::string& path) {
   info.biPlanes = 1;
   info.biBitCount = 24;
   info.biCompression = BI_RGB;
-  const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
-  std::vector<char> pixels(rowBytes * height);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(),
+  const auto rowBytes = static_cast<std::size_t>((width * 3 + 3) / 4 * 4);
+  std::vector<char> pixels(rowBytes * static_cast<std::size_t>(height));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -279,18 +374,10 @@ int main(int argc, char** argv) {
   proposal.replace(proposal.rfind('.'), std::string::npos, ".adi");
   const std::string chosen = folder + "\\chosen.adi";
 
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started = {};
-  std::string commandLine = "\"" + program + "\"";
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr,
-                      FALSE, 0, nullptr, folder.c_str(), &startup, &started)) {
-    Stop("could not start " + program);
-  }
-  programProcess = started.dwProcessId;
-  const HWND dialog = WaitForWindow(text::kMainTitle);
-
-  // The fresh dialog.
+  // 1. In the log's folder: the fresh dialog, the choosers, a run, Ctrl+C,
+  // the list after a failure, Help, About, Exit.
+  Program started = Start(program, folder, "");
+  const HWND dialog = started.dialog;
   Check(ListLines(dialog, kInputList).empty(), "input list is not empty");
   Check(ListLines(dialog, kOutputList).empty(), "output list is not empty");
   for (const ControlTemplate& control : MainDialogTemplate().controls) {
@@ -303,7 +390,7 @@ int main(int argc, char** argv) {
   }
   GUITHREADINFO focus = {};
   focus.cbSize = sizeof focus;
-  GetGUIThreadInfo(started.dwThreadId, &focus);
+  GetGUIThreadInfo(started.process.dwThreadId, &focus);
   Check(focus.hwndFocus == GetDlgItem(dialog, kChooseInputButton),
         "\"ZR BIN\" does not have the focus");
   // The system menu cannot be read from another process under Wine;
@@ -313,14 +400,18 @@ int main(int argc, char** argv) {
   Click(dialog, kConvertButton);
   ExpectMessageBox(text::kMissingInput);
 
-  // The two choosers.
+  // The two choosers: the log proposes its ADIF file at once; a name typed
+  // without extension gets the chooser's default one.
   Click(dialog, kChooseInputButton);
   Check(AnswerChooser(text::kInputChooserTitle, log).empty(),
         "the input chooser did not start empty");
   Check(ListLines(dialog, kInputList) == std::vector<std::string>{log},
         "input list shows " + Joined(ListLines(dialog, kInputList)));
+  Check(ListLines(dialog, kOutputList) == std::vector<std::string>{proposal},
+        "output list shows " + Joined(ListLines(dialog, kOutputList)));
   Click(dialog, kChooseOutputButton);
-  const std::string proposed = AnswerChooser(text::kOutputChooserTitle, chosen);
+  const std::string typed = chosen.substr(0, chosen.size() - 4);
+  const std::string proposed = AnswerChooser(text::kOutputChooserTitle, typed);
   Check(proposed == proposal || folder + "\\" + proposed == proposal,
         "output chooser proposed \"" + proposed + "\"");
   Check(ListLines(dialog, kOutputList) == std::vector<std::string>{chosen},
@@ -331,6 +422,13 @@ int main(int argc, char** argv) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
     Check(IsChecked(dialog, id) != before,
           "box " + std::to_string(id) + " did not change");
+  }
+  // A mnemonic works its box, twice back to where it was.
+  SetForegroundWindow(dialog);
+  for (const bool expected : {true, false}) {
+    PressKeys({VK_MENU, '3'});
+    Check(IsChecked(dialog, kAdif3Box) == expected,
+          "Alt+3 did not work \"ADIF 3\"");
   }
 
   // Convert; the closing box names the chosen file.
@@ -354,6 +452,18 @@ int main(int argc, char** argv) {
     Check(SaveScreenshot(dialog, screenshot), "no screenshot written");
   }
 
+  // The first two lines, selected and copied with Ctrl+C.
+  const HWND list = GetDlgItem(dialog, kMessageList);
+  SendMessageA(list, LB_SETSEL, TRUE, 0);
+  SendMessageA(list, LB_SETSEL, TRUE, 1);
+  PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+  Sleep(200);
+  SetForegroundWindow(dialog);
+  PressKeys({VK_CONTROL, 'C'});
+  Check(messages.size() >= 2 &&
+            ClipboardText() == messages[0] + "\r\n" + messages[1] + "\r\n",
+        "Ctrl+C copied \"" + ClipboardText() + "\"");
+
   // A cancelled output chooser keeps the file chosen before.
   Click(dialog, kChooseOutputButton);
   AnswerChooser(text::kOutputChooserTitle, "");
@@ -361,6 +471,23 @@ int main(int argc, char** argv) {
         "a cancelled chooser changed the output list");
   Click(dialog, kConvertButton);
   ExpectMessageBox(report);
+
+  // A log that is gone by Convert: the list shows that run's lines, none.
+  const std::string gone = folder + "\\gone.bin";
+  CopyFileA(log.c_str(), gone.c_str(), FALSE);
+  Click(dialog, kChooseInputButton);
+  AnswerChooser(text::kInputChooserTitle, gone);
+  Check(ListLines(dialog, kOutputList) ==
+            std::vector<std::string>{folder + "\\gone.adi"},
+        "a new log kept the output " + Joined(ListLines(dialog, kOutputList)));
+  DeleteFileA(gone.c_str());
+  Click(dialog, kConvertButton);
+  const HWND failure = WaitForWindow(kBoxCaption);
+  Click(failure, IDOK);
+  WaitUntilGone(failure, "the error box");
+  Check(ListLines(dialog, kMessageList).empty(),
+        "after a failed run the list shows " +
+            Joined(ListLines(dialog, kMessageList)));
 
   // Help without a guide beside the program.
   Click(dialog, kHelpButton);
@@ -380,12 +507,82 @@ int main(int argc, char** argv) {
     Click(about, IDOK);
     WaitUntilGone(about, "the about box");
   }
+  Exit(started);
 
-  // Exit ends the program.
-  Click(dialog, kExitButton);
-  if (WaitForSingleObject(started.hProcess, 20000) != WAIT_OBJECT_0) {
-    Stop("the program did not end after Exit");
+  // 2. Started elsewhere, the input chooser opens in the folder of the
+  // last log: a bare name is found there.
+  started = Start(program, "C:\\", "");
+  Click(started.dialog, kChooseInputButton);
+  AnswerChooser(text::kInputChooserTitle, argv[3]);
+  Check(ListLines(started.dialog, kInputList) == std::vector<std::string>{log},
+        "the chooser did not open in the last folder: " +
+            Joined(ListLines(started.dialog, kInputList)));
+  Exit(started);
+
+  // 3. The log on the command line, with a second argument that is
+  // ignored; then several logs dropped at once, the last one large enough
+  // to show its progress, while a key does nothing.
+  const std::string large = folder + "\\large.bin";
+  constexpr int kLargeLog = 1000000;  // contacts: seconds of work
+  {
+    testing::TestHeader header;
+    header.generation = 8;
+    header.versionText = "ZR 8.05";
+    header.contest = "CQ-WW-CW";
+    std::vector<testing::TestRecord> records(kLargeLog);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      records[i].call = i % 2 == 0 ? "K1ABC" : "GOX";  // GOX draws a warning
+      records[i].band = 3;
+      records[i].mode = 1;
+    }
+    testing::WriteFile(large, testing::BuildLog(header, records));
   }
-  Check(!IsWindow(dialog), "the dialog outlived the program");
+  const std::string drop = log + "\n" + folder + "\\notes.txt\n" + large;
+  SetEnvironmentVariableA("KESTRUM_UI_DROP", drop.c_str());
+  const std::string errors = folder + "\\errors.txt";
+  started = Start(program, folder, std::string(argv[3]) + " extra", errors);
+  SetEnvironmentVariableA("KESTRUM_UI_DROP", nullptr);
+  Check(ListLines(started.dialog, kInputList) == std::vector<std::string>{log},
+        "the log of the command line is not chosen: " +
+            Joined(ListLines(started.dialog, kInputList)));
+  Check(ListLines(started.dialog, kOutputList) ==
+            std::vector<std::string>{proposal},
+        "its ADIF file is not proposed: " +
+            Joined(ListLines(started.dialog, kOutputList)));
+  Check(FileText(errors) == "Kestrum: ignoring extra argument extra\n" ||
+            FileText(errors) == "Kestrum: ignoring extra argument extra\r\n",
+        "standard error holds \"" + FileText(errors) + "\"");
+
+  bool progressShown = false;
+  for (int tries = 0; tries < 400 && !progressShown; ++tries) {
+    const std::vector<std::string> lines =
+        ListLines(started.dialog, kMessageList);
+    progressShown = !lines.empty() &&
+                    lines.back().starts_with("Converting large.bin (2 of 2)");
+    if (!progressShown) Sleep(25);
+  }
+  Check(progressShown, "the large log showed no progress");
+  SetForegroundWindow(started.dialog);
+  PressKeys({VK_MENU, 'W'});
+  const HWND summary = WaitForWindow(kBoxCaption);
+  const std::vector<std::string> summaryTexts = StaticTexts(summary);
+  const std::string expected =
+      StringPrintf("2 logs converted; %d QSOs written",
+                   std::atoi(report.c_str()) + kLargeLog);
+  Check(!summaryTexts.empty() && summaryTexts.back() == expected,
+        "the batch's box says " + Joined(summaryTexts));
+  Click(summary, IDOK);
+  WaitUntilGone(summary, "the batch's box");
+  Check(!IsChecked(started.dialog, kWpxBox), "Alt+W worked during the run");
+  const std::vector<std::string> batchLines =
+      ListLines(started.dialog, kMessageList);
+  Check(!batchLines.empty() && batchLines.front() == "ZR BIN file " + log,
+        "the batch's list begins " + Joined(batchLines).substr(0, 200));
+  Check(std::find(batchLines.begin(), batchLines.end(),
+                  "ZR BIN file " + large) != batchLines.end(),
+        "the batch's list does not name " + large);
+  Exit(started);
+  DeleteFileA(large.c_str());
+  DeleteFileA((folder + "\\large.adi").c_str());
   return failures == 0 ? 0 : 1;
 }

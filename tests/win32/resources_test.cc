@@ -54,8 +54,9 @@ struct ExpectedStyle {
 
 ExpectedStyle StyleOfKind(ControlKind kind) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-  constexpr DWORD kListBox =
-      kChild | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL;
+  constexpr DWORD kListBox = kChild | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                             LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_BORDER |
+                             WS_VSCROLL;
   switch (kind) {
     case ControlKind::kPushButton:
       return {kButtonClass, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0x0f};
@@ -66,7 +67,9 @@ ExpectedStyle StyleOfKind(ControlKind kind) {
     case ControlKind::kPathListBox:
       return {kListBoxClass, kListBox | LBS_SORT, WS_TABSTOP};
     case ControlKind::kMessageListBox:
-      return {kListBoxClass, kListBox | WS_TABSTOP, LBS_SORT};
+      return {kListBoxClass,
+              kListBox | WS_TABSTOP | LBS_EXTENDEDSEL | LBS_WANTKEYBOARDINPUT,
+              LBS_SORT};
     case ControlKind::kStaticIcon:
       return {kStaticClass, kChild | SS_ICON, 0};
     default:  // static texts

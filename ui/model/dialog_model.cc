@@ -72,8 +72,15 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
 
 }  // namespace
 
-std::string DialogModel::OutputProposal() const {
-  return ProposeOutputPath(inputPath_);
+void DialogModel::AcceptInput(std::string path) {
+  inputPath_ = std::move(path);
+  outputPath_ = ProposeOutputPath(inputPath_);
+  outputConfirmed_ = false;
+}
+
+void DialogModel::AcceptOutput(std::string path) {
+  outputPath_ = std::move(path);
+  outputConfirmed_ = true;
 }
 
 bool DialogModel::ClickOption(int boxId, bool checked) {
@@ -95,19 +102,10 @@ std::optional<bool> DialogModel::IsOptionChecked(int boxId) const {
 }
 
 std::string ProposeOutputPath(std::string_view inputPath) {
-  const std::size_t dot = inputPath.rfind('.');
-  if (dot == std::string_view::npos) return std::string(inputPath);
-  std::string proposal(inputPath.substr(0, dot));
+  if (inputPath.empty()) return std::string();
+  std::string proposal(inputPath.substr(0, ExtensionDot(inputPath)));
   proposal += kOutputExtension;
   return proposal;
-}
-
-std::optional<std::string> PickDroppedLog(
-    const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) {
-    if (EndsWithIgnoringCase(path, kLogExtension)) return path;
-  }
-  return std::nullopt;
 }
 
 std::string WithAdifExtension(std::string_view path) {

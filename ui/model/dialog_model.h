@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // DialogModel: the state of the main dialog apart from its windows: the
 // chosen input and output files and the options the check boxes store. The
-// window
-// class forwards what the user did here and shows what this holds; nothing
-// in this file knows a toolkit, so tests drive it without a display.
+// window class forwards what the user did here and shows what this holds;
+// nothing in this file knows a toolkit, so tests drive it without a display.
 //
 // Paths are kept as the bytes the file system uses for them (UTF-8 on
-// Linux), exactly as the conversion run opens them.
+// Linux, the ANSI code page on Windows), exactly as the conversion run opens
+// them.
 #pragma once
 
 #include <optional>
@@ -28,18 +28,27 @@ class DialogModel {
   const std::string& InputPath() const { return inputPath_; }
   const std::string& OutputPath() const { return outputPath_; }
 
-  // The input chooser (or a drop) delivered `path`. The output file stays
-  // as it was.
-  void AcceptInput(std::string path) { inputPath_ = std::move(path); }
+  // A log was chosen (with the chooser, by a drop or on the command line):
+  // it becomes the input, and the output becomes the log's own ADIF name,
+  // ProposeOutputPath. So a new log never writes into the ADIF file of the
+  // log before it; an ADIF file the user chose holds until the next log.
+  void AcceptInput(std::string path);
 
-  // What the output chooser starts from: ProposeOutputPath of the input.
-  // Asking changes nothing, so a cancelled chooser leaves the output file the
-  // user accepted before (or none), and a later run never writes to a file
-  // the user did not accept.
-  std::string OutputProposal() const;
+  // The output chooser confirmed `path` (having asked before replacing an
+  // existing file). It is the output until the next log is chosen.
+  void AcceptOutput(std::string path);
 
-  // The output chooser delivered `path`.
-  void AcceptOutput(std::string path) { outputPath_ = std::move(path); }
+  // Where the output chooser starts: the output as it stands, which is the
+  // proposal for the log or the file the user chose; "" without either.
+  const std::string& OutputChooserStart() const { return outputPath_; }
+
+  // True while the output is a proposal nobody has confirmed: Convert must
+  // not replace an existing file of that name without asking.
+  bool OutputNeedsConfirmation() const { return !outputConfirmed_; }
+
+  // The user agreed to replace the output, or a run of this dialog has
+  // written it: later runs write it again without asking.
+  void ConfirmOutput() { outputConfirmed_ = true; }
 
   // Stores the option of check box `boxId` (a ControlId), which the user has
   // just clicked into the state `checked`. Returns false, storing nothing,
@@ -55,21 +64,27 @@ class DialogModel {
   // ClickOption.
   const ConversionOptions& Options() const { return options_; }
 
-  // What Convert asks of a run: the two files and the options.
-  RunRequest Request() const { return {inputPath_, outputPath_, options_}; }
+  // What Convert asks of a run: the two files and the options. An output
+  // that still needs confirmation is not replaced if it exists
+  // (RunStatus::kOutputExists); the dialog then asks and runs again.
+  RunRequest Request() const {
+    return {inputPath_, outputPath_, options_, !OutputNeedsConfirmation()};
+  }
 
  private:
   std::string inputPath_;
   std::string outputPath_;
+  bool outputConfirmed_ = false;
   ConversionOptions options_;
 };
 
-// The output file name proposed for the log `inputPath`: the path with
-// everything from its last '.' on replaced by ".adi". A path without '.' is
-// proposed unchanged (the run refuses to write over its own input); no input
-// proposes "". The chooser shows the proposal for the user to confirm or
-// change, so a '.' in a folder name is taken as it comes. The path is kept
-// whole whatever its length: a shortened path would name another file.
+// The ADIF file proposed for the log `inputPath`, in the log's folder: the
+// extension of the file name (from its last '.') replaced by ".adi";
+// "cq.BIN.old" gives "cq.BIN.adi". A name without an extension, or whose
+// only '.' starts it (".zrlog"), gets ".adi" appended, so that the proposal
+// never names the log itself; a '.' in a folder name is no extension. No
+// input proposes "". The path is kept whole whatever its length: a
+// shortened path would name another file.
 std::string ProposeOutputPath(std::string_view inputPath);
 
 // `path` as typed into the output chooser, with ".adi" appended when its
@@ -87,11 +102,5 @@ std::string_view FileNameOf(std::string_view path);
 // manager hands them over): those whose names end in ".bin" in any letter
 // case, in the order given. One log is chosen; several are each converted.
 std::vector<std::string> DroppedLogs(const std::vector<std::string>& paths);
-
-// The log that a drop of `paths` (existing regular files, as the file
-// manager hands them over) chooses as input: the first one whose name ends
-// in ".bin" in any letter case; nullopt when there is none.
-std::optional<std::string> PickDroppedLog(
-    const std::vector<std::string>& paths);
 
 }  // namespace kestrum
