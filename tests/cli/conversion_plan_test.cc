@@ -47,11 +47,18 @@ TEST(ConversionPlanTest, OutputOptionIsTakenAsGiven) {
 }
 
 TEST(ConversionPlanTest, OutputFolderTakesEachDefaultName) {
+  // The folder and the name are joined with the system's own separator.
+#ifdef _WIN32
+  const std::string folder = ".\\";
+#else
+  const std::string folder = "./";
+#endif
   const ConversionPlan plan =
       PlanConversions({"logs/a.bin", "-", "/x/b.BIN.old"}, std::nullopt, ".");
   ASSERT_EQ(plan.problem, PlanProblem::kNone) << plan.message;
-  EXPECT_EQ(Outputs(plan), (std::vector<std::string>{"./a.adi", "./stdin.adi",
-                                                     "./b.BIN.adi"}));
+  EXPECT_EQ(Outputs(plan),
+            (std::vector<std::string>{folder + "a.adi", folder + "stdin.adi",
+                                      folder + "b.BIN.adi"}));
 }
 
 TEST(ConversionPlanTest, RefusesWhatWouldNotWork) {
