@@ -11,6 +11,10 @@
 #include <optional>
 #include <random>
 #include <system_error>
+#include <utility>
+
+#include "run/disk_input_file.h"
+#include "run/system_file.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -29,23 +33,6 @@ namespace kestrum {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The file system's name for `bytes`, an 8-bit path as the program is given
-// it. On Windows those bytes are in the ANSI code page, as for every "A"
-// function of the system; std::filesystem would read them as Latin-1 there.
-fs::path PathOf(const std::string& bytes) {
-#ifdef _WIN32
-  if (bytes.empty()) return fs::path();
-  const int size = static_cast<int>(bytes.size());
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return fs::path(wide);
-#else
-  return fs::path(bytes);
-#endif
-}
 
 // Opens `path` for writing in text mode: when `exclusive`, only as a new
 // file, never one that is already there; otherwise emptied or created.
@@ -66,52 +53,6 @@ std::FILE* OpenTextForWriting(const fs::path& path, bool exclusive) {
 
 // The system's reason for the error number `error`.
 std::string Reason(int error) { return std::strerror(error); }
-
-// Reads a log; a regular file no further than the size it had when it was
-// opened (`size`), so that a log that grows while it is read still ends.
-class DiskInputFile final : public InputFile {
- public:
-  DiskInputFile(std::FILE* file, std::uint64_t size, bool bounded)
-      : file_(file), size_(size), bounded_(bounded) {}
-  ~DiskInputFile() override {
-    if (file_ != stdin) std::fclose(file_);
-  }
-  DiskInputFile(const DiskInputFile&) = delete;
-  DiskInputFile& operator=(const DiskInputFile&) = delete;
-
-  std::size_t Read(std::span<std::byte> buffer) override {
-    if (bounded_) {
-      const std::uint64_t left = position_ < size_ ? size_ - position_ : 0;
-      if (left < buffer.size()) buffer = buffer.first(left);
-    }
-    errno = 0;
-    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file_);
-    if (got < buffer.size() && std::ferror(file_) && error_.empty()) {
-      error_ = Reason(errno != 0 ? errno : EIO);
-    }
-    position_ += got;
-    return got;
-  }
-
-  bool Seek(std::uint64_t offset) override {
-    if (offset > static_cast<std::uint64_t>(LONG_MAX)) return false;
-    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
-      return false;
-    }
-    position_ = offset;
-    return true;
-  }
-
-  const std::string& Error() const override { return error_; }
-  std::uint64_t Size() const override { return size_; }
-
- private:
-  std::FILE* file_;
-  std::uint64_t size_;
-  bool bounded_;
-  std::uint64_t position_ = 0;
-  std::string error_;
-};
 
 // Writes into `file` (opened in text mode) and, on Commit, renames
 // `temporary` over `target`; with an empty `temporary` the file is the target
@@ -195,23 +136,6 @@ class DiskOutputFile final : public OutputFile {
   bool committed_ = false;
 };
 
-// The size of an open file when it is a regular one; nothing for a pipe or a
-// device.
-std::optional<std::uint64_t> RegularSizeOf(std::FILE* file) {
-#ifdef _WIN32
-  struct _stat64 info;
-  if (_fstat64(_fileno(file), &info) != 0 || (info.st_mode & _S_IFREG) == 0) {
-    return std::nullopt;
-  }
-#else
-  struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    return std::nullopt;
-  }
-#endif
-  return static_cast<std::uint64_t>(info.st_size);
-}
-
 // The file a path finally names, following symbolic links, so that the
 // temporary file is made beside it and the link itself survives.
 fs::path ResolvedTarget(const fs::path& path) {
@@ -225,28 +149,32 @@ fs::path ResolvedTarget(const fs::path& path) {
   return target;
 }
 
+// The log in an opened file: a regular one as it is, a pipe through a
+// scratch file.
+Opened<InputFile> ReadLog(OpenedForReading opened, std::uint64_t pipeLimit) {
+  if (!opened.file.IsOpen()) return {nullptr, std::move(opened.error)};
+  if (opened.kind == FileKind::kRegular) {
+    return {MakeRegularInput(std::move(opened.file), opened.start, opened.size),
+            {}};
+  }
+  std::string error;
+  SystemFile scratch = OpenScratchFile(error);
+  if (!scratch.IsOpen()) return {nullptr, std::move(error)};
+  return {MakePipeInput(std::move(opened.file), std::move(scratch), pipeLimit),
+          {}};
+}
+
 }  // namespace
 
 Opened<InputFile> DiskFileAccess::OpenInput(const std::string& path) {
-  std::error_code error;
-  if (fs::is_directory(PathOf(path), error)) return {nullptr, Reason(EISDIR)};
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return {nullptr, Reason(errno != 0 ? errno : ENOENT)};
-  const std::optional<std::uint64_t> size = RegularSizeOf(file);
-  return {
-      std::make_unique<DiskInputFile>(file, size.value_or(0), size.has_value()),
-      {}};
+  return ReadLog(OpenForReading(path), pipeLimit_);
 }
 
 Opened<InputFile> DiskFileAccess::OpenStandardInput() {
 #ifdef _WIN32
   _setmode(_fileno(stdin), _O_BINARY);
 #endif
-  const std::optional<std::uint64_t> size = RegularSizeOf(stdin);
-  return {std::make_unique<DiskInputFile>(stdin, size.value_or(0),
-                                          size.has_value()),
-          {}};
+  return ReadLog(OpenStandardInputFile(), pipeLimit_);
 }
 
 Opened<OutputFile> DiskFileAccess::CreateStandardOutput() {
@@ -257,7 +185,7 @@ Opened<OutputFile> DiskFileAccess::CreateStandardOutput() {
 
 Opened<OutputFile> DiskFileAccess::CreateOutput(const std::string& path,
                                                 bool replaceExisting) {
-  const fs::path target = ResolvedTarget(PathOf(path));
+  const fs::path target = ResolvedTarget(FileSystemPath(path));
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
   if (fs::is_directory(status)) return {nullptr, Reason(EISDIR)};
@@ -291,13 +219,14 @@ Opened<OutputFile> DiskFileAccess::CreateOutput(const std::string& path,
 bool DiskFileAccess::SameFile(const std::string& first,
                               const std::string& second) {
   std::error_code error;
-  const bool same = fs::equivalent(PathOf(first), PathOf(second), error);
+  const bool same =
+      fs::equivalent(FileSystemPath(first), FileSystemPath(second), error);
   return !error && same;
 }
 
 bool DiskFileAccess::Exists(const std::string& path) {
   std::error_code error;
-  return fs::exists(fs::symlink_status(PathOf(path), error));
+  return fs::exists(fs::symlink_status(FileSystemPath(path), error));
 }
 
 }  // namespace kestrum

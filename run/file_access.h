@@ -28,7 +28,9 @@ class InputFile {
   // as long as every read succeeded.
   virtual const std::string& Error() const = 0;
   // How many bytes the log holds: what reading from the start delivers when
-  // nothing fails. A file that grows while it is read is read to this size.
+  // nothing fails. A file that grows while it is read is read to this size;
+  // one that shrinks fails. A pipe's size is known only as it arrives: what
+  // was read from it so far, all of it once a read has met its end.
   virtual std::uint64_t Size() const = 0;
 };
 

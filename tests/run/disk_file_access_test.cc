@@ -6,8 +6,26 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <optional>
+#include <thread>
+#endif
 
 #include "run/conversion_run.h"
+#include "run/system_file.h"
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
 
@@ -144,19 +162,42 @@ TEST_F(DiskFileAccessTest, EightBitNamesReachTheSameFile) {
 }
 
 TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFileAndTheReason) {
+#ifdef _WIN32
+  const std::string noFile = SystemReason(ERROR_FILE_NOT_FOUND);
+#else
+  const std::string noFile = "No such file or directory";
+#endif
+  const std::string noFolder = "No such file or directory";
   const Opened<InputFile> missing = files_.OpenInput(Path("missing.bin"));
   EXPECT_EQ(missing.file, nullptr);
-  EXPECT_EQ(missing.error, "No such file or directory");
+  EXPECT_EQ(missing.error, noFile);
   const Opened<InputFile> folder = files_.OpenInput(dir_.string());
   EXPECT_EQ(folder.file, nullptr);
   EXPECT_EQ(folder.error, "Is a directory");
-  const Opened<OutputFile> noFolder =
+  const Opened<OutputFile> inNoFolder =
       files_.CreateOutput(Path("no/such/folder/out.adi"), true);
-  EXPECT_EQ(noFolder.file, nullptr);
-  EXPECT_EQ(noFolder.error, "No such file or directory");
+  EXPECT_EQ(inNoFolder.file, nullptr);
+  EXPECT_EQ(inNoFolder.error, noFolder);
   const Opened<OutputFile> isFolder = files_.CreateOutput(dir_.string(), true);
   EXPECT_EQ(isFolder.file, nullptr);
   EXPECT_EQ(isFolder.error, "Is a directory");
+  // The system's words, without the full stop and line end that Windows
+  // adds: the messages around a reason bring their own.
+  for (const std::string& reason : {noFile, noFolder}) {
+    EXPECT_FALSE(reason.empty() || reason.ends_with('.') ||
+                 reason.ends_with('\n'))
+        << reason;
+  }
+}
+
+TEST_F(DiskFileAccessTest, LogCutWhileReadIsAReadError) {
+  Write(Path("log.bin"), std::string(1000, 'x'));
+  auto input = files_.OpenInput(Path("log.bin")).file;
+  ASSERT_NE(input, nullptr);
+  fs::resize_file(Path("log.bin"), 500);
+  std::vector<std::byte> buffer(1000);
+  EXPECT_EQ(input->Read(buffer), 500u);
+  EXPECT_EQ(input->Error(), kFileShrank);
 }
 
 TEST_F(DiskFileAccessTest, FullDeviceFailsAtWriteOrCommit) {
@@ -189,6 +230,83 @@ TEST_F(DiskFileAccessTest, RunRefusesOutputThatIsInputThroughLink) {
   EXPECT_EQ(Read(Path("log.bin")).size(), log.size());
   EXPECT_EQ(ui.errorBoxes.size(), 1u);
 }
+
+#ifndef _WIN32
+// Feeds `bytes` into the write end of a new pipe from a thread, `piece`
+// bytes at a time, and closes it; returns the read end.
+int PipeFeeding(const std::string& bytes, std::size_t piece,
+                std::thread& feeder) {
+  int ends[2];
+  if (pipe(ends) != 0) return -1;
+  feeder = std::thread([=] {
+    for (std::size_t at = 0; at < bytes.size(); at += piece) {
+      const std::size_t count = std::min(piece, bytes.size() - at);
+      if (write(ends[1], bytes.data() + at, count) < 0) break;
+    }
+    close(ends[1]);
+  });
+  return ends[0];
+}
+
+std::string Text(const std::vector<std::byte>& bytes, std::size_t count) {
+  return std::string(reinterpret_cast<const char*>(bytes.data()), count);
+}
+
+TEST_F(DiskFileAccessTest, PipesAreKeptToBeReadAgainUpToTheLimit) {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::string log(6000, '\0');
+  for (std::size_t i = 0; i < log.size(); ++i) log[i] = static_cast<char>(i);
+  const struct {
+    const char* name;
+    std::size_t length;  // of the bytes the pipe delivers
+    bool standardInput;  // through OpenStandardInput, else OpenInput
+    std::uint64_t firstSeek;
+    std::string error;  // of the first read, if any
+  } cases[] = {
+      {"a pipe in pieces", 5000, false, 0, ""},
+      {"standard input", 5000, true, 0, ""},
+      {"a seek past what was read", 5000, false, 3000, ""},
+      {"exactly the limit", 5120, false, 0, ""},
+      {"one byte past the limit", 5121, false, 0,
+       "Larger than 5 KiB, the most read from a pipe"},
+  };
+  DiskFileAccess files(5120);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = log.substr(0, c.length);
+    std::thread feeder;
+    const int pipeEnd = PipeFeeding(bytes, 7, feeder);
+    ASSERT_GE(pipeEnd, 0);
+    const int savedInput = dup(STDIN_FILENO);
+    std::unique_ptr<InputFile> input;
+    if (c.standardInput) {
+      dup2(pipeEnd, STDIN_FILENO);
+      close(pipeEnd);
+      input = files.OpenStandardInput().file;
+    } else {
+      input = files.OpenInput("/proc/self/fd/" + std::to_string(pipeEnd)).file;
+      close(pipeEnd);
+    }
+    ASSERT_NE(input, nullptr);
+    std::vector<std::byte> buffer(8192);
+    ASSERT_TRUE(input->Seek(c.firstSeek));
+    const std::size_t got = input->Read(buffer);
+    EXPECT_EQ(input->Error(), c.error);
+    if (c.error.empty()) {
+      EXPECT_TRUE(Text(buffer, got) == bytes.substr(c.firstSeek)) << got;
+      EXPECT_EQ(input->Size(), bytes.size());
+      // Read again from the start, as a run's second pass does.
+      ASSERT_TRUE(input->Seek(0));
+      EXPECT_TRUE(Text(buffer, input->Read(buffer)) == bytes);
+    }
+    input.reset();
+    dup2(savedInput, STDIN_FILENO);
+    close(savedInput);
+    feeder.join();
+  }
+}
+
+#endif
 
 }  // namespace
 }  // namespace kestrum

@@ -35,6 +35,12 @@ mask_seconds() {
   sed -E 's/ written in [0-9]+ seconds? to / written in N seconds to /'
 }
 
+# A file error ends in the system's reason, which each system words its own
+# way (strerror against FormatMessage).
+mask_reasons() {
+  sed -E 's/^((kestrum-convert: )?(ERROR:  )?Could not (open|create|read|write) [^:]*: )[^:.]*\.( It was left as it was\.)?(\r?)$/\1REASON.\5\6/'
+}
+
 # check_text LABEL WINDOWS_FILE LINUX_FILE: the Windows text is the Linux
 # text with every line feed as CR LF.
 check_text() {
@@ -77,12 +83,18 @@ compare_case() {
     winStatus=$?
   [ "$linStatus" = "$winStatus" ] ||
     fail "$name: exit status $winStatus on Windows, $linStatus on Linux"
-  mask_seconds <"$work/$name/linux.out" >"$work/$name/linux.out.masked"
-  mask_seconds <"$work/$name/windows.out" >"$work/$name/windows.out.masked"
+  local stream
+  for stream in linux.out windows.out; do
+    mask_seconds <"$work/$name/$stream" | mask_reasons \
+      >"$work/$name/$stream.masked"
+  done
+  for stream in linux.err windows.err; do
+    mask_reasons <"$work/$name/$stream" >"$work/$name/$stream.masked"
+  done
   check_text "$name: standard output" "$work/$name/windows.out.masked" \
     "$work/$name/linux.out.masked"
-  check_text "$name: standard error" "$work/$name/windows.err" \
-    "$work/$name/linux.err"
+  check_text "$name: standard error" "$work/$name/windows.err.masked" \
+    "$work/$name/linux.err.masked"
   local linFiles winFiles
   linFiles=$(cd "$lin" && find . -type f | sort)
   winFiles=$(cd "$win" && find . -type f | sort)
