@@ -6,16 +6,19 @@
 // kept in an unnamed scratch file so that the run can read it twice; a
 // device (/dev/zero, a terminal) or a folder is refused before it is read.
 //
-// ADIF files: the text goes into a temporary file beside the target (opened
-// in text mode, so line ends follow the platform) and takes the target's
-// place on Commit; a target that is not a regular file, such as a device,
-// is written directly.
+// ADIF files: the text goes into a new file beside the target, which takes
+// the target's place only when it is complete and on the disk
+// (run/replacement_file.h says how, per platform); a failed or interrupted
+// run leaves the target as it was. A target the user may not write is
+// refused before the log is read. Every failure carries the system's reason
+// in its own words.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "run/file_access.h"
+#include "run/replacement_file.h"
 
 namespace kestrum {
 
@@ -25,9 +28,12 @@ class DiskFileAccess final : public FileAccess {
   // with an error and nothing written.
   static constexpr std::uint64_t kPipeLimit = std::uint64_t{1} << 31;  // 2 GiB
 
-  // `pipeLimit` is there for tests; the default is what the programs use.
-  explicit DiskFileAccess(std::uint64_t pipeLimit = kPipeLimit)
-      : pipeLimit_(pipeLimit) {}
+  // `pipeLimit` and `naming` are there for tests; the defaults are what
+  // the programs use.
+  explicit DiskFileAccess(std::uint64_t pipeLimit = kPipeLimit,
+                          ReplacementFile::Naming naming =
+                              ReplacementFile::Naming::kUnnamedWherePossible)
+      : pipeLimit_(pipeLimit), naming_(naming) {}
 
   Opened<InputFile> OpenInput(const std::string& path) override;
   Opened<OutputFile> CreateOutput(const std::string& path,
@@ -42,6 +48,7 @@ class DiskFileAccess final : public FileAccess {
 
  private:
   std::uint64_t pipeLimit_;
+  ReplacementFile::Naming naming_;
 };
 
 }  // namespace kestrum

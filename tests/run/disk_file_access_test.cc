@@ -164,10 +164,11 @@ TEST_F(DiskFileAccessTest, EightBitNamesReachTheSameFile) {
 TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFileAndTheReason) {
 #ifdef _WIN32
   const std::string noFile = SystemReason(ERROR_FILE_NOT_FOUND);
+  const std::string noFolder = SystemReason(ERROR_PATH_NOT_FOUND);
 #else
   const std::string noFile = "No such file or directory";
+  const std::string noFolder = noFile;
 #endif
-  const std::string noFolder = "No such file or directory";
   const Opened<InputFile> missing = files_.OpenInput(Path("missing.bin"));
   EXPECT_EQ(missing.file, nullptr);
   EXPECT_EQ(missing.error, noFile);
@@ -187,6 +188,44 @@ TEST_F(DiskFileAccessTest, UnusablePathsGiveNoFileAndTheReason) {
     EXPECT_FALSE(reason.empty() || reason.ends_with('.') ||
                  reason.ends_with('\n'))
         << reason;
+  }
+}
+
+TEST_F(DiskFileAccessTest, ReadOnlyTargetIsRefusedAndLeftAlone) {
+#ifndef _WIN32
+  if (geteuid() == 0) GTEST_SKIP() << "the super-user writes any file";
+#endif
+  Write(Path("out.adi"), "old");
+  fs::permissions(Path("out.adi"), fs::perms::owner_read);
+  const Opened<OutputFile> output = files_.CreateOutput(Path("out.adi"), true);
+  EXPECT_EQ(output.file, nullptr);
+  EXPECT_FALSE(output.error.empty());
+  fs::permissions(Path("out.adi"), fs::perms::owner_all);
+  EXPECT_EQ(Read(Path("out.adi")), "old");
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST_F(DiskFileAccessTest, NoClobberCommitRefusesAFileThatAppeared) {
+  for (const auto naming : {ReplacementFile::Naming::kUnnamedWherePossible,
+                            ReplacementFile::Naming::kNamed}) {
+    DiskFileAccess files(DiskFileAccess::kPipeLimit, naming);
+    auto output = files.CreateOutput(Path("out.adi"), false).file;
+    ASSERT_NE(output, nullptr);
+    ASSERT_TRUE(output->Write("new"));
+    Write(Path("out.adi"), "theirs");
+    EXPECT_FALSE(output->Commit());
+    output.reset();
+    EXPECT_EQ(Read(Path("out.adi")), "theirs");
+    EXPECT_EQ(FileCount(), 1u);
+    fs::remove(Path("out.adi"));
+
+    output = files.CreateOutput(Path("out.adi"), false).file;
+    ASSERT_NE(output, nullptr);
+    ASSERT_TRUE(output->Write("new") && output->Commit());
+    EXPECT_FALSE(output->ReplacedExisting());
+    output.reset();
+    EXPECT_EQ(Read(Path("out.adi")), "new");
+    fs::remove(Path("out.adi"));
   }
 }
 
@@ -306,6 +345,86 @@ TEST_F(DiskFileAccessTest, PipesAreKeptToBeReadAgainUpToTheLimit) {
   }
 }
 
+// The named new file of a child process that the signal `number` ends.
+struct SignalledChild {
+  int status = 0;
+  bool hadNamedFile = false;
+};
+
+TEST_F(DiskFileAccessTest, NamedNewFileGoesWhenASignalEndsTheProcess) {
+  const struct {
+    int number;
+    bool ownHandler;  // the process had a handler that exits with 7
+  } cases[] = {
+      {SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGTERM, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(strsignal(c.number));
+    Write(Path("out.adi"), "old");
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (c.ownHandler) std::signal(c.number, [](int) { _exit(7); });
+      DiskFileAccess files(DiskFileAccess::kPipeLimit,
+                           ReplacementFile::Naming::kNamed);
+      auto output = files.CreateOutput(Path("out.adi"), true).file;
+      if (!output || !output->Write(std::string(100000, 'x')) ||
+          FileCount() != 2) {
+        _exit(3);  // no named new file beside the target
+      }
+      raise(c.number);
+      _exit(4);  // the signal did not end the process
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (c.ownHandler) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7) << status;
+    } else {
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.number)
+          << status;
+    }
+    EXPECT_EQ(Read(Path("out.adi")), "old");
+    EXPECT_EQ(FileCount(), 1u);
+  }
+}
+
+TEST_F(DiskFileAccessTest, NamedNewFileHasNoMorePermissionThanItsTarget) {
+  const struct {
+    const char* name;
+    mode_t umask;
+    std::optional<fs::perms> target;  // of an existing target
+    mode_t mode;                      // of the new file, then and after
+  } cases[] = {
+      {"a private target", 022, fs::perms(0600), 0600},
+      {"a group-readable target", 0, fs::perms(0640), 0640},
+      {"a new target under umask 077", 077, std::nullopt, 0600},
+      {"a new target under umask 022", 022, std::nullopt, 0644},
+  };
+  DiskFileAccess files(DiskFileAccess::kPipeLimit,
+                       ReplacementFile::Naming::kNamed);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.target) {
+      Write(Path("out.adi"), "old");
+      fs::permissions(Path("out.adi"), *c.target);
+    }
+    const mode_t saved = umask(c.umask);
+    auto output = files.CreateOutput(Path("out.adi"), true).file;
+    umask(saved);
+    ASSERT_NE(output, nullptr);
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      if (entry.path().filename() == "out.adi") continue;
+      struct stat info;
+      ASSERT_EQ(stat(entry.path().c_str(), &info), 0);
+      EXPECT_EQ(info.st_mode & 0777, c.mode) << entry.path();
+    }
+    ASSERT_TRUE(output->Commit());
+    EXPECT_EQ(fs::status(Path("out.adi")).permissions() & fs::perms::all,
+              fs::perms(c.mode));
+    output.reset();
+    fs::remove(Path("out.adi"));
+  }
+}
 #endif
 
 }  // namespace
