@@ -55,17 +55,6 @@ constexpr int kCategoryShift = 8;
 // The 7.xx contest search tries the codes of contests 0 to 22 only.
 constexpr int kContestCodes7 = 23;
 
-// A header text: up to its zero byte, bounded by the header block.
-std::string HeaderText(ByteSpan block, std::size_t offset) {
-  return ReadText(block, offset, block.size());
-}
-
-// The call sign is bounded by its own field: it goes into every contact's
-// OPERATOR field, which must fit on an ADIF line.
-std::string HeaderCall(ByteSpan block, std::size_t offset, std::size_t width) {
-  return ReadText(block, offset, width);
-}
-
 // The call sign from its first upper-case letter or digit on; "" if none.
 std::string TrimmedCall(std::string_view stored) {
   for (std::size_t i = 0; i < stored.size(); ++i) {
@@ -76,45 +65,48 @@ std::string TrimmedCall(std::string_view stored) {
   return {};
 }
 
-void FillLongHeader(MessageLog& log, ByteSpan block, LogHeader& header) {
-  header.contestIndex = ReadU8(block, kContestNumber);
-  header.modeIndex = ReadU8(block, kModeNumber);
-  header.operatorCall = TrimmedCall(HeaderCall(block, kCallText, kCallWidth));
-  header.contest = HeaderText(block, kContestText);
+// Header texts run up to their zero byte and never past the header block;
+// only the call sign is bounded by its own field, because it goes into every
+// contact's OPERATOR field, which must fit on an ADIF line.
+void FillLongHeader(MessageLog& log, ByteReader block, LogHeader& header) {
+  header.contestIndex = block.U8(kContestNumber);
+  header.modeIndex = block.U8(kModeNumber);
+  header.operatorCall = TrimmedCall(block.Text(kCallText, kCallWidth));
+  header.contest = block.TextToEnd(kContestText);
   if (header.contest.empty()) {
     header.contest = std::string(ContestTextOfIndex(header.contestIndex));
   }
-  header.zone = HeaderText(block, kZoneText);
-  header.name = HeaderText(block, kNameText);
-  header.street = HeaderText(block, kStreetText);
-  header.town = HeaderText(block, kTownText);
-  header.state = HeaderText(block, kStateText);
-  header.zip = HeaderText(block, kZipText);
-  header.club = HeaderText(block, kClubText);
-  int category = ReadU8(block, kCategoryNumber);
+  header.zone = block.TextToEnd(kZoneText);
+  header.name = block.TextToEnd(kNameText);
+  header.street = block.TextToEnd(kStreetText);
+  header.town = block.TextToEnd(kTownText);
+  header.state = block.TextToEnd(kStateText);
+  header.zip = block.TextToEnd(kZipText);
+  header.club = block.TextToEnd(kClubText);
+  int category = block.U8(kCategoryNumber);
   if (header.version <= kLastShiftedCategoryVersion) category += kCategoryShift;
   header.category = std::string(CategoryText(category));
   header.powerIndex = kNoPowerIndex;
   LogMessage(log, MessageKind::kInformation,
              StringPrintf(text::kHeaderLine, header.contest.c_str(),
                           header.operatorCall.c_str(),
-                          HeaderText(block, kVersionText).c_str()));
+                          block.TextToEnd(kVersionText).c_str()));
 }
 
-void FillHeader7(MessageLog& log, ByteSpan block, LogHeader& header) {
-  const std::string storedCall = HeaderCall(block, kCallText7, kCallWidth7);
-  const std::string contestText = HeaderText(block, kContestText7);
-  const std::string modeText = HeaderText(block, kModeText7);
+void FillHeader7(MessageLog& log, ByteReader block, LogHeader& header) {
+  const std::string storedCall = block.Text(kCallText7, kCallWidth7);
+  const std::string contestText = block.TextToEnd(kContestText7);
+  const std::string modeText = block.TextToEnd(kModeText7);
   header.operatorCall = TrimmedCall(storedCall);
-  header.zone = HeaderText(block, kZoneText7);
-  header.name = HeaderText(block, kNameText7);
-  header.street = HeaderText(block, kStreetText7);
-  header.town = HeaderText(block, kTownText7);
-  header.state = HeaderText(block, kStateText7);
-  header.zip = HeaderText(block, kZipText7);
-  header.club = HeaderText(block, kClubText7);
-  header.category = HeaderText(block, kCategoryText7);
-  header.powerIndex = ReadU8(block, kPowerNumber7);
+  header.zone = block.TextToEnd(kZoneText7);
+  header.name = block.TextToEnd(kNameText7);
+  header.street = block.TextToEnd(kStreetText7);
+  header.town = block.TextToEnd(kTownText7);
+  header.state = block.TextToEnd(kStateText7);
+  header.zip = block.TextToEnd(kZipText7);
+  header.club = block.TextToEnd(kClubText7);
+  header.category = block.TextToEnd(kCategoryText7);
+  header.powerIndex = block.U8(kPowerNumber7);
 
   header.modeIndex = kUnknownMode7;
   for (int mode = 1; mode < kModeNameCount; ++mode) {
@@ -171,35 +163,40 @@ std::size_t ReadLogHeader(MessageLog& log, std::string_view inputFileName,
                           ByteSpan start, LogHeader& header) {
   if (start.size() >= kHeaderBlock) {
     const ByteSpan block = start.first(kHeaderBlock);
-    const std::string versionText = HeaderText(block, kVersionText);
+    const std::string versionText = ByteReader(block).TextToEnd(kVersionText);
     // Looked for in this order; the first magic found decides.
-    static constexpr std::array<std::string_view, 3> kMagics = {
-        "ZR 8.", "ZR 9.", "ZR 10."};
-    for (const std::string_view magic : kMagics) {
-      const std::size_t at = versionText.find(magic);
+    struct Magic {
+      std::string_view text;
+      int generation;
+    };
+    static constexpr std::array<Magic, 3> kMagics = {
+        {{"ZR 8.", 8}, {"ZR 9.", 9}, {"ZR 10.", 10}}};
+    for (const Magic& magic : kMagics) {
+      const std::size_t at = versionText.find(magic.text);
       if (at == std::string::npos) continue;
-      // 9.xx and 10.xx headers run on to 4096 bytes; nothing more is read.
-      const std::size_t headerSize =
-          magic == "ZR 8." ? kHeaderBlock : kLongHeader;
-      if (start.size() < headerSize) {
+      // The fields lie in the first block; 9.xx and 10.xx headers run on
+      // with bytes that are not read.
+      const LogLayout layout = *LayoutOfGeneration(magic.generation);
+      if (start.size() < layout.headerSize) {
         Refuse(log, inputFileName, header);
         return 0;
       }
       header.version =
           ParseVersionNumber(std::string_view(versionText).substr(at + 3));
-      header.timeFlag = ReadU8(block, kTimeFlag);
-      FillLongHeader(log, block, header);
-      return headerSize;
+      header.timeFlag = ByteReader(block).U8(kTimeFlag);
+      FillLongHeader(log, ByteReader(block), header);
+      return layout.firstRecord;
     }
   }
-  if (start.size() < kHeader7) {
+  const LogLayout layout7 = *LayoutOfGeneration(7);
+  if (start.size() < layout7.headerSize) {
     Refuse(log, inputFileName, header);
     return 0;
   }
   header.version = kVersion7;
   header.timeFlag = 0;
-  FillHeader7(log, start.first(kHeader7), header);
-  return kHeader7;
+  FillHeader7(log, ByteReader(start.first(layout7.headerSize)), header);
+  return layout7.firstRecord;
 }
 
 }  // namespace kestrum

@@ -12,14 +12,14 @@
 #include <string_view>
 
 #include "core/byte_reader.h"
+#include "core/log_layout.h"
 #include "core/message_log.h"
 
 namespace kestrum {
 
-// Header and first-record offsets of the generations.
-inline constexpr std::size_t kHeaderBlock = 1024;     // 8.xx header, and probe
-inline constexpr std::size_t kLongHeader = 4096;      // 9.xx and 10.xx header
-inline constexpr std::size_t kHeader7 = 398;          // 7.xx header
+// The first bytes of an 8.xx to 10.xx header, which hold every field that is
+// read; also the probe for the version text.
+inline constexpr std::size_t kHeaderBlock = 1024;
 inline constexpr int kVersion7 = 700;                 // every 7.xx log
 inline constexpr std::uint8_t kNoPowerIndex = 99;     // 8.xx and later
 inline constexpr std::uint8_t kUnknownContest7 = 23;  // 7.xx text without code
@@ -43,13 +43,13 @@ struct LogHeader {
   std::uint8_t timeFlag = 0;      // 0: stored times are 7 hours late (8.xx+)
 };
 
-// Reads the header from `start`, the first bytes of a log: kLongHeader of
+// Reads the header from `start`, the first bytes of a log: kLongestHeader of
 // them, or the whole file when it is shorter. On success fills `header`
 // (version >= 700), adds one information line and returns the offset of the
-// first contact record (1024, 4096 or 398). A file too short for its
-// generation is refused: the result is 0, version 0, the error line "ZR file
-// %s does not have a valid header." with `inputFileName`, and the other
-// fields of `header` untouched.
+// first contact record (the firstRecord of the generation's LogLayout). A file
+// too short for its generation is refused: the result is 0, version 0, the
+// error line "ZR file %s does not have a valid header." with `inputFileName`,
+// and the other fields of `header` untouched.
 [[nodiscard]] std::size_t ReadLogHeader(MessageLog& log,
                                         std::string_view inputFileName,
                                         ByteSpan start, LogHeader& header);

@@ -1,29 +1,37 @@
 // SPDX-License-Identifier: MIT
 // Contact records: the fixed-size records that follow the log header, one
-// layout per generation, decoded into the common QsoRecord. The layouts are
-// in doc/log_format.md.
+// layout per generation (LogLayout gives the sizes), decoded into the common
+// QsoRecord. The fields of each layout are in doc/log_format.md.
 #pragma once
 
 #include <cstddef>
-#include <span>
+#include <cstdint>
+#include <optional>
 
 #include "core/byte_reader.h"
+#include "core/log_layout.h"
 #include "core/qso_record.h"
 
 namespace kestrum {
 
-// Record sizes of the generations.
-inline constexpr std::size_t kRecordSize7 = 37;
-inline constexpr std::size_t kRecordSize8 = 50;  // also 9.xx
-inline constexpr std::size_t kRecordSize10 = 64;
+// Decodes the record at the start of `bytes` into `qso`, replacing every
+// field (texts reuse their storage, so that one QsoRecord serves a whole
+// log). Generations 7 to 9 store no sent number: they get `qsosWritten` + 1,
+// kept to 16 bits. Returns false, with `qso` unspecified, when `bytes` holds
+// fewer than layout.recordSize bytes: the end of the records.
+[[nodiscard]] bool DecodeRecord(ByteSpan bytes, const LogLayout& layout,
+                                std::int64_t qsosWritten, QsoRecord& qso);
 
-// The record size of a generation (version / 100): 7, 8, 9 or 10; 0 for any
-// other generation, which has no record layout.
-std::size_t RecordSizeOf(int generation);
+// The two things the count of a log's contacts needs to know of a record,
+// read without decoding the rest.
+struct RecordPreview {
+  bool hasCall;       // the call's first byte is not zero
+  std::uint8_t band;  // the stored band number, as DecodeRecord gives it
+};
 
-// Decodes one record of `generation` from exactly RecordSizeOf(generation)
-// bytes. Generations 7 to 9 store no sent number; they get `qsosWritten` + 1,
-// kept to 16 bits.
-QsoRecord DecodeRecordBytes(ByteSpan bytes, int generation, int qsosWritten);
+// The preview of the record at the start of `bytes`; nothing when `bytes`
+// holds fewer than layout.recordSize bytes.
+std::optional<RecordPreview> PreviewRecord(ByteSpan bytes,
+                                           const LogLayout& layout);
 
 }  // namespace kestrum

@@ -5,10 +5,12 @@
 #include <climits>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/string_printf.h"
 #include "core/conversion_context.h"
+#include "core/log_layout.h"
 #include "core/message_log.h"
 #include "core/messages.h"
 #include "core/record_decoder.h"
@@ -68,24 +70,26 @@ RecordsRead ConvertRecords(MessageLog& log, InputFile& file,
   context.startTime = env.clock.Now();
 
   RecordsRead outcome;
-  const int generation = header.version / 100;
-  const std::size_t recordSize = RecordSizeOf(generation);
-  if (recordSize == 0) {
+  const std::optional<LogLayout> layout = LayoutOfVersion(header.version);
+  if (!layout) {
     LogMessage(log, MessageKind::kError, text::kUnknownVersion);
   } else {
+    const std::size_t recordSize = layout->recordSize;
     const std::uint64_t size = file.Size();
     const std::uint64_t total = size > firstRecord ? size - firstRecord : 0;
     std::vector<std::byte> block(recordSize * kRecordsPerBlock);
     std::uint64_t done = 0;
+    QsoRecord qso;
     for (;;) {
       const std::size_t got = file.Read(block);
       const std::size_t whole = got / recordSize;
       for (std::size_t i = 0; i < whole; ++i) {
-        QsoRecord qso = DecodeRecordBytes(
-            ByteSpan(block).subspan(i * recordSize, recordSize), generation,
-            context.qsosWritten);
-        if (qso.call.empty()) continue;
-        if (TranslateQso(log, std::move(qso), header, context) != 0) {
+        if (!DecodeRecord(ByteSpan(block).subspan(i * recordSize), *layout,
+                          context.qsosWritten, qso) ||
+            qso.call.empty()) {
+          continue;
+        }
+        if (TranslateQso(log, qso, header, context) != 0) {
           ++context.qsosIgnored;
         } else {
           ++context.qsosWritten;
@@ -191,7 +195,7 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   // The header is judged on the log's first bytes; a read that failed
   // before they were all there is a failure of the disk, not of the log.
   LogHeader& header = result.header;
-  std::vector<std::byte> start(kLongHeader);
+  std::vector<std::byte> start(kLongestHeader);
   start.resize(input.file->Read(start));
   if (!input.file->Error().empty()) return readFailed();
   const std::size_t firstRecord =
@@ -210,7 +214,7 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   if (!records.readToEnd) return readFailed();
   input.file.reset();
 
-  if (RecordSizeOf(header.version / 100) == 0) {
+  if (!LayoutOfVersion(header.version)) {
     // A version without a record layout: refused like a bad header.
     result.status = RunStatus::kLogRefused;
     LogSummary(log, context, records.seconds);

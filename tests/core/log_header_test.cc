@@ -23,7 +23,7 @@ struct HeaderRead {
 // of them when it is shorter.
 HeaderRead Read(const Bytes& bytes) {
   HeaderRead read;
-  const ByteSpan start(bytes.data(), std::min(bytes.size(), kLongHeader));
+  const ByteSpan start(bytes.data(), std::min(bytes.size(), kLongestHeader));
   read.position = ReadLogHeader(read.log, "log.bin", start, read.header);
   return read;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "tests/support/log_builder.h"
 
 namespace kestrum {
@@ -13,7 +15,10 @@ using testing::EncodeRecord;
 using testing::TestRecord;
 
 QsoRecord Decode(int generation, const Bytes& bytes, int qsosWritten = 0) {
-  return DecodeRecordBytes(bytes, generation, qsosWritten);
+  QsoRecord qso;
+  EXPECT_TRUE(
+      DecodeRecord(bytes, *LayoutOfGeneration(generation), qsosWritten, qso));
+  return qso;
 }
 
 TestRecord FullRecord() {
@@ -36,13 +41,72 @@ TestRecord FullRecord() {
   return r;
 }
 
-TEST(RecordDecoderTest, RecordSizesPerGeneration) {
-  EXPECT_EQ(RecordSizeOf(7), 37u);
-  EXPECT_EQ(RecordSizeOf(8), 50u);
-  EXPECT_EQ(RecordSizeOf(9), 50u);
-  EXPECT_EQ(RecordSizeOf(10), 64u);
-  EXPECT_EQ(RecordSizeOf(6), 0u);
-  EXPECT_EQ(RecordSizeOf(11), 0u);
+TEST(RecordDecoderTest, RecordsFollowTheVersionsHundreds) {
+  const struct {
+    int version;
+    std::optional<std::size_t> recordSize;
+  } cases[] = {{699, std::nullopt}, {700, 37},           {799, 37},
+               {800, 50},           {952, 50},           {999, 50},
+               {1000, 64},          {1099, 64},          {1100, std::nullopt},
+               {0, std::nullopt},   {-700, std::nullopt}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version);
+    const std::optional<LogLayout> layout = LayoutOfVersion(c.version);
+    EXPECT_EQ(layout.has_value(), c.recordSize.has_value());
+    if (layout) {
+      EXPECT_EQ(layout->recordSize, *c.recordSize);
+    }
+  }
+}
+
+TEST(RecordDecoderTest, ShortPieceIsTheEndOfTheRecords) {
+  for (const LogLayout& layout : LogLayouts) {
+    SCOPED_TRACE(layout.generation);
+    Bytes bytes = EncodeRecord(layout.generation, FullRecord());
+    ASSERT_EQ(bytes.size(), layout.recordSize);
+    bytes.pop_back();
+    QsoRecord qso;
+    EXPECT_FALSE(DecodeRecord(bytes, layout, 0, qso));
+    EXPECT_FALSE(PreviewRecord(bytes, layout).has_value());
+  }
+}
+
+TEST(RecordDecoderTest, PreviewGivesTheCallAndBandAsDecoded) {
+  for (const LogLayout& layout : LogLayouts) {
+    SCOPED_TRACE(layout.generation);
+    for (const char* call : {"DL1ABC", ""}) {
+      TestRecord r = FullRecord();
+      r.call = call;
+      r.band = 13;
+      const Bytes bytes = EncodeRecord(layout.generation, r);
+      const std::optional<RecordPreview> preview = PreviewRecord(bytes, layout);
+      ASSERT_TRUE(preview.has_value());
+      const QsoRecord qso = Decode(layout.generation, bytes);
+      EXPECT_EQ(preview->hasCall, !qso.call.empty());
+      EXPECT_EQ(preview->band, qso.band);
+    }
+  }
+}
+
+TEST(RecordDecoderTest, ReusedRecordKeepsNothingOfTheLastOne) {
+  QsoRecord qso;
+  ASSERT_TRUE(DecodeRecord(EncodeRecord(10, FullRecord()),
+                           *LayoutOfGeneration(10), 0, qso));
+  ASSERT_EQ(qso.name, "JIM");
+  TestRecord shorter;
+  shorter.call = "K1A";
+  ASSERT_TRUE(
+      DecodeRecord(EncodeRecord(7, shorter), *LayoutOfGeneration(7), 4, qso));
+  QsoRecord fresh;
+  ASSERT_TRUE(
+      DecodeRecord(EncodeRecord(7, shorter), *LayoutOfGeneration(7), 4, fresh));
+  EXPECT_EQ(qso.call, "K1A");
+  EXPECT_EQ(qso.name, "");
+  EXPECT_EQ(qso.precedence, fresh.precedence);
+  EXPECT_EQ(qso.classLetter, fresh.classLetter);
+  EXPECT_EQ(qso.transmitterCount, fresh.transmitterCount);
+  EXPECT_EQ(qso.byte27, fresh.byte27);
+  EXPECT_EQ(qso.sentNumber, 5);
 }
 
 TEST(RecordDecoderTest, TenXxRecordIsTakenAsStored) {

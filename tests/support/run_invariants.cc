@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
+#include "core/log_layout.h"
 #include "tests/support/adif_checker.h"
 
 namespace kestrum::testing {
@@ -17,32 +19,25 @@ constexpr char kOutput[] = "out.adi";
 // the check does not trust the header reader it checks; 0 when the header
 // must be refused.
 std::size_t ExpectedRecordStart(const Bytes& log) {
+  const auto start = [&log](int generation) -> std::size_t {
+    const LogLayout layout = *LayoutOfGeneration(generation);
+    return log.size() >= layout.headerSize ? layout.firstRecord : 0;
+  };
   if (log.size() >= 1024) {
     std::string versionText;
     for (std::size_t i = 32; i < 1024 && log[i] != std::byte{0}; ++i) {
       versionText.push_back(static_cast<char>(log[i]));
     }
-    if (versionText.find("ZR 8.") != std::string::npos) return 1024;
-    if (versionText.find("ZR 9.") != std::string::npos ||
-        versionText.find("ZR 10.") != std::string::npos) {
-      return log.size() >= 4096 ? 4096 : 0;
-    }
+    if (versionText.find("ZR 8.") != std::string::npos) return start(8);
+    if (versionText.find("ZR 9.") != std::string::npos) return start(9);
+    if (versionText.find("ZR 10.") != std::string::npos) return start(10);
   }
-  return log.size() >= 398 ? 398 : 0;
+  return start(7);
 }
 
-std::size_t RecordSize(int generation) {
-  switch (generation) {
-    case 7:
-      return 37;
-    case 8:
-    case 9:
-      return 50;
-    case 10:
-      return 64;
-    default:
-      return 0;
-  }
+std::size_t RecordSize(int version) {
+  const std::optional<LogLayout> layout = LayoutOfVersion(version);
+  return layout ? layout->recordSize : 0;
 }
 
 bool StartsWith(std::string_view text, std::string_view start) {
@@ -104,7 +99,7 @@ std::string CheckRunInvariants(const Bytes& log, const MemoryRun& run) {
   if (!StartsWith(messages.front(), "Contest is ")) {
     return "first message is not the header line";
   }
-  const std::size_t recordSize = RecordSize(run.result.header.version / 100);
+  const std::size_t recordSize = RecordSize(run.result.header.version);
   if (recordSize == 0) {
     const bool reported =
         std::count(messages.begin(), messages.end(),
