@@ -7,7 +7,6 @@
 #include "base/c_text.h"
 #include "base/string_printf.h"
 #include "core/messages.h"
-#include "output/adif_writer.h"
 #include "refdata/call_areas.h"
 #include "refdata/canadian_provinces.h"
 #include "refdata/county_tables.h"
@@ -19,6 +18,16 @@ namespace {
 // Sweepstakes logs before 9.42 keep the precedence in two flag bits.
 constexpr int kFirstStoredPrecedenceVersion = 942;
 
+// One contact's exchange on its way into the record: what it reads and the
+// flag tag it leaves for FLAGS.
+struct Exchange {
+  const QsoRecord& qso;
+  const ConversionOptions& options;
+  QsoFields& fields;
+  FlagText flagText;
+  StateCheck check;  // the call areas of the contact's call
+};
+
 // An exchange whose leading integer is not zero: "5" and "12AB" are numeric,
 // "0", "00" and "HQ" are not.
 bool IsNumeric(std::string_view exchange) {
@@ -28,15 +37,15 @@ bool IsNumeric(std::string_view exchange) {
 std::string Number(unsigned value) { return StringPrintf("%u", value); }
 
 // VE_PROV, or STATE in ADIF 3 where VE_PROV is only read for old files.
-void WriteProvince(ConversionContext& context, std::string_view code) {
-  AddField(context, context.adif3 ? "STATE" : "VE_PROV", code);
-  context.flagText = "/v" + std::string(code);
+void WriteProvince(Exchange& x, std::string_view code) {
+  x.fields.Add(x.options.adif3 ? "STATE" : "VE_PROV", code);
+  x.flagText.Set("/v", code);
 }
 
 // ARRL_SECT, except that ADIF 3 has no section "DX" for stations abroad.
-void WriteSection(ConversionContext& context, std::string_view section) {
-  if (context.adif3 && section == "DX") return;
-  AddField(context, "ARRL_SECT", section);
+void WriteSection(Exchange& x, std::string_view section) {
+  if (x.options.adif3 && section == "DX") return;
+  x.fields.Add("ARRL_SECT", section);
 }
 
 // The received power as ADIF 3 wants it, a number of watts: "100" stays,
@@ -78,35 +87,53 @@ std::string PowerInWatts(std::string_view text) {
   return watts;
 }
 
-void WriteReceivedPower(ConversionContext& context, std::string_view exchange) {
-  AddField(context, "RX_PWR",
-           context.adif3 ? PowerInWatts(exchange) : std::string(exchange));
+void CheckStateOrProvince(Exchange& x, const StateCheck& check) {
+  const std::string& exchange = x.qso.exchange;
+  if (check.callIsUs) {
+    if (const auto state = FindUsState(exchange)) {
+      x.fields.Add("STATE", *state);
+      return;
+    }
+  }
+  if (check.callIsCanadian) {
+    const auto province = FindCanadianProvince(exchange);
+    if (province && exchange != check.stateText) {
+      WriteProvince(x, *province);
+      return;
+    }
+  }
+  if ((check.callIsUs || check.callIsCanadian) && exchange != "DX") {
+    LogMessage(x.fields.Log(), MessageKind::kWarning,
+               StringPrintf(text::kNotStateOrProvince, x.qso.call.c_str(),
+                            exchange.c_str()));
+  }
 }
 
 // CQ zones: one leading zero is dropped ("05" gives 5, "005" gives 05).
-void WriteCqZone(const QsoRecord& qso, ConversionContext& context) {
-  std::string zone = qso.exchange;
-  if (!zone.empty() && zone.front() == '0') zone.erase(0, 1);
-  AddField(context, "CQZ", zone);
-  context.flagText = "/q" + zone;
+void WriteCqZone(Exchange& x) {
+  std::string_view zone = x.qso.exchange;
+  if (!zone.empty() && zone.front() == '0') zone.remove_prefix(1);
+  x.fields.Add("CQZ", zone);
+  x.flagText.Set("/q", zone);
 }
 
-void WriteItuZoneOrExchange(const QsoRecord& qso, ConversionContext& context) {
-  if (!IsNumeric(qso.exchange)) {
-    AddField(context, "SRX_STRING", qso.exchange);
+void WriteItuZoneOrExchange(Exchange& x) {
+  const std::string_view exchange = x.qso.exchange;
+  if (!IsNumeric(exchange)) {
+    x.fields.Add("SRX_STRING", exchange);
     return;
   }
-  const std::size_t start = qso.exchange.find_first_not_of('0');
-  const std::string zone =
-      start == std::string::npos ? std::string() : qso.exchange.substr(start);
-  AddField(context, "ITUZ", zone);
-  context.flagText = "/i" + zone;
+  const std::size_t start = exchange.find_first_not_of('0');
+  const std::string_view zone = start == std::string_view::npos
+                                    ? std::string_view()
+                                    : exchange.substr(start);
+  x.fields.Add("ITUZ", zone);
+  x.flagText.Set("/i", zone);
 }
 
-void WriteSerials(const QsoRecord& qso, std::string_view received,
-                  ConversionContext& context) {
-  AddField(context, "STX", Number(qso.sentNumber));
-  AddField(context, "SRX", received);
+void WriteSerials(Exchange& x, std::string_view received) {
+  x.fields.Add("STX", Number(x.qso.sentNumber));
+  x.fields.Add("SRX", received);
 }
 
 std::string SweepstakesPrecedence(const QsoRecord& qso, int version) {
@@ -126,88 +153,101 @@ std::string SweepstakesPrecedence(const QsoRecord& qso, int version) {
   }
 }
 
-void WriteSweepstakes(const QsoRecord& qso, const LogHeader& header,
-                      ConversionContext& context) {
+void WriteSweepstakes(Exchange& x, const LogHeader& header) {
+  const QsoRecord& qso = x.qso;
   const std::string received = Number(qso.receivedNumber);
   const std::string precedence = SweepstakesPrecedence(qso, header.version);
   const std::string check = Number(qso.check);
-  WriteSerials(qso, received, context);
-  AddField(context, "PRECEDENCE", precedence);
-  AddField(context, "CHECK", check);
-  WriteSection(context, qso.exchange);
-  if (context.arrlSs) {
-    AddField(
-        context, "COMMENT",
-        StringPrintf("%s %s %s %s %s", received.c_str(), precedence.c_str(),
-                     qso.call.c_str(), check.c_str(), qso.exchange.c_str()));
+  WriteSerials(x, received);
+  x.fields.Add("PRECEDENCE", precedence);
+  x.fields.Add("CHECK", check);
+  WriteSection(x, qso.exchange);
+  if (x.options.arrlSs) {
+    x.fields.Add("COMMENT", StringPrintf("%s %s %s %s %s", received.c_str(),
+                                         precedence.c_str(), qso.call.c_str(),
+                                         check.c_str(), qso.exchange.c_str()));
   }
 }
 
-void WriteFieldDay(const QsoRecord& qso, ConversionContext& context) {
-  std::string fieldDayClass = Number(qso.transmitterCount);
-  if (qso.classLetter != '\0') fieldDayClass.push_back(qso.classLetter);
-  AddField(context, "CLASS", fieldDayClass);
-  WriteSection(context, qso.exchange);
+void WriteFieldDay(Exchange& x) {
+  std::string fieldDayClass = Number(x.qso.transmitterCount);
+  if (x.qso.classLetter != '\0') fieldDayClass.push_back(x.qso.classLetter);
+  x.fields.Add("CLASS", fieldDayClass);
+  WriteSection(x, x.qso.exchange);
 }
 
-void WriteCanadianExchange(MessageLog& log, const QsoRecord& qso,
-                           const LogHeader& header,
-                           ConversionContext& context) {
+void WriteCanadianExchange(Exchange& x, const LogHeader& header) {
+  const QsoRecord& qso = x.qso;
   if (IsNumeric(qso.exchange)) {
-    AddField(context, "SRX", qso.exchange);
+    x.fields.Add("SRX", qso.exchange);
   } else if (const auto province = FindCanadianProvince(qso.exchange);
              province && IsCanadianCall(qso.call)) {
-    WriteProvince(context, *province);
+    WriteProvince(x, *province);
   } else {
-    LogMessage(log, MessageKind::kWarning,
+    LogMessage(x.fields.Log(), MessageKind::kWarning,
                StringPrintf(text::kNotProvinceOrSerial, qso.call.c_str(),
                             qso.exchange.c_str()));
   }
   // Canadian stations send no serial number in their own contests.
   if (!IsCanadianCall(header.operatorCall)) {
-    AddField(context, "STX", Number(qso.sentNumber));
+    x.fields.Add("STX", Number(qso.sentNumber));
   }
 }
 
-void WriteIota(const QsoRecord& qso, ConversionContext& context) {
+void WriteIota(Exchange& x) {
+  const QsoRecord& qso = x.qso;
   // Bytes 46-47 hold the received serial number in IOTA logs.
   const auto serial =
       static_cast<std::int16_t>(static_cast<std::uint8_t>(qso.check) |
                                 static_cast<std::uint8_t>(qso.precedence) << 8);
-  WriteSerials(qso, StringPrintf("%d", serial), context);
+  WriteSerials(x, StringPrintf("%d", serial));
   const std::string& reference = qso.exchange;
   if (reference.empty() || std::string_view("AENOS").find(reference.front()) ==
                                std::string_view::npos) {
     return;
   }
-  AddField(context, "IOTA",
-           reference.size() < 2
-               ? reference
-               : reference.substr(0, 2) + "-" + reference.substr(2));
-  context.flagText = "/l" + reference;
+  x.fields.Add("IOTA", reference.size() < 2 ? reference
+                                            : reference.substr(0, 2) + "-" +
+                                                  reference.substr(2));
+  x.flagText.Set("/l", reference);
 }
 
-void WriteNewEnglandCounty(MessageLog& log, const QsoRecord& qso,
-                           ConversionContext& context) {
-  auto match = FindNewEnglandCounty(qso.exchange);
-  if (!match) match = FindWesternCounty(qso.exchange);
+void WriteNewEnglandCounty(Exchange& x) {
+  auto match = FindNewEnglandCounty(x.qso.exchange);
+  if (!match) match = FindWesternCounty(x.qso.exchange);
   if (match) {
-    WriteStateAndCounty(context, match->state, match->county);
+    WriteStateAndCounty(x.fields, match->state, match->county);
     return;
   }
-  context.callIsUs = 1;
-  CheckStateOrProvince(log, qso, context);
+  StateCheck check = x.check;
+  check.callIsUs = true;
+  CheckStateOrProvince(x, check);
 }
 
 }  // namespace
 
-void WriteStateAndCounty(ConversionContext& context, std::string_view state,
-                         std::string_view county) {
-  AddField(context, "STATE", state);
-  AddField(context, "CNTY", std::string(state) + "," + std::string(county));
+StateCheck StateCheckOf(std::string_view call) {
+  return StateCheck{IsUsCall(call), IsCanadianCall(call), {}};
 }
 
-void WriteName(ConversionContext& context, std::string_view name) {
+void CheckStateOrProvince(const QsoRecord& qso, const StateCheck& check,
+                          const ConversionOptions& options, QsoFields& fields,
+                          FlagText& flagText) {
+  Exchange x{qso, options, fields, flagText, check};
+  CheckStateOrProvince(x, check);
+  flagText = x.flagText;
+}
+
+void WriteStateAndCounty(QsoFields& fields, std::string_view state,
+                         std::string_view county) {
+  fields.Add("STATE", state);
+  std::string stateAndCounty(state);
+  stateAndCounty += ',';
+  stateAndCounty += county;
+  fields.Add("CNTY", stateAndCounty);
+}
+
+void WriteName(QsoFields& fields, std::string_view name) {
   std::string written(name);
   const bool keep = written.size() == 2 &&
                     written.find_first_of("AEIOUY") == std::string::npos;
@@ -217,128 +257,109 @@ void WriteName(ConversionContext& context, std::string_view name) {
         written[i] = static_cast<char>(written[i] - 'A' + 'a');
     }
   }
-  AddField(context, "NAME", written);
+  fields.Add("NAME", written);
 }
 
-void CheckStateOrProvince(MessageLog& log, const QsoRecord& qso,
-                          ConversionContext& context) {
-  const std::string& exchange = qso.exchange;
-  if (context.callIsUs) {
-    if (const auto state = FindUsState(exchange)) {
-      AddField(context, "STATE", *state);
-      return;
-    }
-  }
-  if (context.callIsCanadian) {
-    const auto province = FindCanadianProvince(exchange);
-    if (province && exchange != context.stateText) {
-      WriteProvince(context, *province);
-      return;
-    }
-  }
-  if ((context.callIsUs || context.callIsCanadian) && exchange != "DX") {
-    LogMessage(log, MessageKind::kWarning,
-               StringPrintf(text::kNotStateOrProvince, qso.call.c_str(),
-                            exchange.c_str()));
-  }
-}
-
-void WriteExchangeFields(MessageLog& log, const QsoRecord& qso,
-                         const LogHeader& header, ConversionContext& context) {
-  context.flagText.clear();
-  context.stateText.clear();
-  context.callIsUs = IsUsCall(qso.call) ? 1 : 0;
-  context.callIsCanadian = IsCanadianCall(qso.call) ? 1 : 0;
-
+FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
+                             const ConversionOptions& options,
+                             QsoFields& fields) {
+  Exchange x{qso, options, fields, {}, StateCheckOf(qso.call)};
   const std::string& exchange = qso.exchange;
   switch (header.contestIndex) {
     case 0:  // CQWW
-      WriteCqZone(qso, context);
+      WriteCqZone(x);
       break;
     case 1:  // C160
     case 4:  // ARDX
     case 29:
-      CheckStateOrProvince(log, qso, context);
+      CheckStateOrProvince(x, x.check);
       break;
     case 2:   // WPX
     case 10:  // WAE
     case 16:  // WAEE
     case 24:  // ODX
-      WriteSerials(qso, exchange, context);
+      WriteSerials(x, exchange);
       break;
     case 3:  // ARRL
-      WriteReceivedPower(context, exchange);
+      fields.Add("RX_PWR", options.adif3 ? PowerInWatts(exchange)
+                                         : std::string(exchange));
       break;
-    case 5:  // AR10
+    case 5: {  // AR10
       if (IsNumeric(exchange)) {
-        AddField(context, "SRX", exchange);
+        fields.Add("SRX", exchange);
         break;
       }
-      if (exchange == "AK" || exchange == "HI") context.callIsUs = 1;
-      CheckStateOrProvince(log, qso, context);
+      StateCheck check = x.check;
+      if (exchange == "AK" || exchange == "HI") check.callIsUs = true;
+      CheckStateOrProvince(x, check);
       break;
+    }
     case 6:  // A160
-      if (!IsNumeric(exchange)) WriteSection(context, exchange);
+      if (!IsNumeric(exchange)) WriteSection(x, exchange);
       break;
     case 7:  // SS
-      WriteSweepstakes(qso, header, context);
+      WriteSweepstakes(x, header);
       break;
     case 8:   // VHF
     case 15:  // VHFS
-      AddField(context, "GRIDSQUARE", exchange);
-      context.flagText = "/g" + exchange;
+      fields.Add("GRIDSQUARE", exchange);
+      x.flagText.Set("/g", exchange);
       break;
     case 9:  // FD
-      WriteFieldDay(qso, context);
+      WriteFieldDay(x);
       break;
     case 12:  // CQP
-      WriteSerials(qso, Number(qso.receivedNumber), context);
+      WriteSerials(x, Number(qso.receivedNumber));
       if (const auto county = FindCaliforniaCounty(exchange)) {
-        WriteStateAndCounty(context, "CA", *county);
+        WriteStateAndCounty(fields, "CA", *county);
       } else {
-        context.callIsUs = 1;
-        context.stateText = "NT";
-        CheckStateOrProvince(log, qso, context);
+        StateCheck check = x.check;
+        check.callIsUs = true;
+        check.stateText = "NT";
+        CheckStateOrProvince(x, check);
       }
       break;
     case 13:  // IARU
     case 18:  // WRTC
-      WriteItuZoneOrExchange(qso, context);
+      WriteItuZoneOrExchange(x);
       break;
     case 14:  // AA
     case 17:  // AAA
-      AddField(context, "AGE", exchange);
+      fields.Add("AGE", exchange);
       break;
     case 19:  // RAC
     case 23:  // RACW
-      WriteCanadianExchange(log, qso, header, context);
+      WriteCanadianExchange(x, header);
       break;
     case 20:  // IOTA
-      WriteIota(qso, context);
+      WriteIota(x);
       break;
     case 21:  // FQP
     case 22:  // FQPNF
       if (const auto county = FindFloridaCounty(exchange)) {
-        WriteStateAndCounty(context, "FL", *county);
+        WriteStateAndCounty(fields, "FL", *county);
       } else {
-        CheckStateOrProvince(log, qso, context);
+        CheckStateOrProvince(x, x.check);
       }
       break;
     case 26:  // NEQP
     case 27:  // NEQP_N
-      WriteNewEnglandCounty(log, qso, context);
+      WriteNewEnglandCounty(x);
       break;
-    case 28:  // North American Sprint
-      WriteSerials(qso, Number(qso.receivedNumber), context);
-      context.stateText = "NT";
-      CheckStateOrProvince(log, qso, context);
+    case 28: {  // North American Sprint
+      WriteSerials(x, Number(qso.receivedNumber));
+      StateCheck check = x.check;
+      check.stateText = "NT";
+      CheckStateOrProvince(x, check);
       break;
+    }
     default:  // 11 DXPN, 25 PACC, 30 and above: no exchange fields
       break;
   }
   if (header.contestIndex == 28 || header.contestIndex == 29) {
-    WriteName(context, qso.name);
+    WriteName(fields, qso.name);
   }
+  return x.flagText;
 }
 
 }  // namespace kestrum

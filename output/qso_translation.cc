@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "output/qso_translation.h"
 
-#include <string_view>
+#include <optional>
 
 #include "base/string_printf.h"
 #include "core/messages.h"
-#include "output/adif_writer.h"
 #include "output/contest_exchange.h"
+#include "output/qso_fields.h"
 #include "output/utc_time.h"
 #include "refdata/band_limits.h"
 #include "refdata/band_remap.h"
@@ -30,9 +30,27 @@ constexpr int kArrlVhfSweepstakes = 15;
 constexpr int kModeRtty = 3;
 constexpr int kModeFm = 4;
 
-// Contacts the logger kept on its satellite "bands", which the ADIF file
-// leaves out without a message.
-bool IsSatelliteContact(const LogHeader& header, int band, int sixMeters) {
+bool HasDigit(std::string_view text) {
+  return text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+void WriteFrequencies(const QsoRecord& qso, int bandIndex, QsoFields& fields) {
+  const bool mainIsB = (qso.flags & kFlagMainIsB) != 0;
+  const std::uint32_t main = mainIsB ? qso.frequencyB : qso.frequencyA;
+  const std::uint32_t other = mainIsB ? qso.frequencyA : qso.frequencyB;
+  if (!IsInBand(main / 1000000.0, bandIndex)) return;
+  if ((qso.flags & kFlagSplit) != 0 && IsInBand(other / 1000000.0, bandIndex) &&
+      main != other) {
+    fields.Add("FREQ", FormatMegahertz(other));
+    fields.Add("FREQ_RX", FormatMegahertz(main));
+  } else {
+    fields.Add("FREQ", FormatMegahertz(main));
+  }
+}
+
+}  // namespace
+
+bool IsSatelliteContact(const LogHeader& header, int band, bool sixMeters) {
   const int version = header.version;
   switch (header.contestIndex) {
     case kFieldDay:
@@ -44,27 +62,6 @@ bool IsSatelliteContact(const LogHeader& header, int band, int sixMeters) {
       return false;
   }
 }
-
-bool HasDigit(std::string_view text) {
-  return text.find_first_of("0123456789") != std::string_view::npos;
-}
-
-void WriteFrequencies(const QsoRecord& qso, int bandIndex,
-                      ConversionContext& context) {
-  const bool mainIsB = (qso.flags & kFlagMainIsB) != 0;
-  const std::uint32_t main = mainIsB ? qso.frequencyB : qso.frequencyA;
-  const std::uint32_t other = mainIsB ? qso.frequencyA : qso.frequencyB;
-  if (!IsInBand(main / 1000000.0, bandIndex)) return;
-  if ((qso.flags & kFlagSplit) != 0 && IsInBand(other / 1000000.0, bandIndex) &&
-      main != other) {
-    AddField(context, "FREQ", FormatMegahertz(other));
-    AddField(context, "FREQ_RX", FormatMegahertz(main));
-  } else {
-    AddField(context, "FREQ", FormatMegahertz(main));
-  }
-}
-
-}  // namespace
 
 std::string FormatMegahertz(std::uint32_t hertz) {
   std::string text = StringPrintf("%f", hertz / 1000000.0);
@@ -135,29 +132,33 @@ std::string GeneratedContestId(int contestIndex, int modeIndex, int month,
   }
 }
 
-int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
-                 ConversionContext& context) {
+QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
+                        const LogHeader& header,
+                        const ConversionOptions& options, AdifBody& body) {
   std::int64_t time = qso.time;
   if (header.version >= 800 && header.timeFlag == 0) time -= kStoredTimeOffset;
   const UtcTime utc = BreakDownUtc(time);
   const std::string dateText =
       StringPrintf("%04d%02d%02d", utc.year, utc.month, utc.day);
   const std::string timeText =
-      context.withSeconds
+      options.withSeconds
           ? StringPrintf("%02d%02d%02d", utc.hour, utc.minute, utc.second)
           : StringPrintf("%02d%02d", utc.hour, utc.minute);
 
-  if (IsSatelliteContact(header, qso.band, context.sixMeters)) return 1;
+  if (IsSatelliteContact(header, qso.band, options.sixMeters)) {
+    return QsoOutcome::kIgnoredSatellite;
+  }
   if (qso.call == header.operatorCall || !HasDigit(qso.call)) {
     LogMessage(log, MessageKind::kWarning,
                StringPrintf(text::kSkipping, qso.call.c_str(), dateText.c_str(),
                             timeText.c_str()));
-    return 0;
+    return QsoOutcome::kSkipped;
   }
 
-  AddField(context, "CALL", qso.call);
-  AddField(context, "QSO_DATE", dateText);
-  AddField(context, "TIME_ON", timeText);
+  QsoFields fields(body, log);
+  fields.Add("CALL", qso.call);
+  fields.Add("QSO_DATE", dateText);
+  fields.Add("TIME_ON", timeText);
 
   int mode = qso.mode != 0 ? qso.mode : header.modeIndex;
   if ((header.contestIndex == kArrlVhf ||
@@ -165,47 +166,43 @@ int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
       mode == kModeRtty) {
     mode = kModeFm;  // the VHF contests log FM where others log RTTY
   }
-  AddField(context, "MODE", AdifModeName(mode));
+  fields.Add("MODE", AdifModeName(mode));
 
   const int bandIndex =
       RemapBand(header.contestIndex, header.version, qso.band);
   std::string_view bandName = BandName(bandIndex);
-  if (context.adif3 && bandName == "LHT") bandName = "SUBMM";
-  AddField(context, "BAND", bandName);
+  if (options.adif3 && bandName == "LHT") bandName = "SUBMM";
+  fields.Add("BAND", bandName);
 
-  if (context.withFrequency) WriteFrequencies(qso, bandIndex, context);
+  if (options.withFrequency) WriteFrequencies(qso, bandIndex, fields);
 
   const int defaultReport = DefaultRst(mode);
-  AddField(context, "RST_SENT", StringPrintf("%-1d", defaultReport));
+  fields.Add("RST_SENT", StringPrintf("%-1d", defaultReport));
   const bool reportNotLogged = header.contestIndex == kArrlSweepstakes ||
                                header.contestIndex == kFieldDay ||
                                header.contestIndex == kCaliforniaQsoParty;
   const int receivedReport =
       reportNotLogged ? defaultReport
                       : static_cast<std::int16_t>(qso.receivedNumber);
-  AddField(context, "RST_RCVD", StringPrintf("%-1d", receivedReport));
+  fields.Add("RST_RCVD", StringPrintf("%-1d", receivedReport));
 
-  WriteExchangeFields(log, qso, header, context);
+  const FlagText flagText = WriteExchangeFields(qso, header, options, fields);
 
   // The prefix is worked out for every contact, written only when asked for.
   const std::optional<std::string> prefix = EffectivePrefix(qso.call);
-  if (context.wpxOption && prefix) AddField(context, "PFX", *prefix);
-  if (context.vexoOption && !context.flagText.empty()) {
-    AddField(context, context.adif3 ? "APP_ZR_FLAGS" : "FLAGS",
-             context.flagText);
+  if (options.wpxOption && prefix) fields.Add("PFX", *prefix);
+  if (options.vexoOption) {
+    fields.Add(options.adif3 ? "APP_ZR_FLAGS" : "FLAGS", flagText.View());
   }
-  if (context.operatorOption) {
-    AddField(context, "OPERATOR", header.operatorCall);
-  }
-  if (context.contestIdText == kGeneratedContestId) {
-    AddField(context, "CONTEST_ID",
-             GeneratedContestId(header.contestIndex, mode, utc.month,
-                                context.adif3 != 0));
+  if (options.operatorOption) fields.Add("OPERATOR", header.operatorCall);
+  if (options.contestIdText == kGeneratedContestId) {
+    fields.Add("CONTEST_ID", GeneratedContestId(header.contestIndex, mode,
+                                                utc.month, options.adif3));
   } else {
-    AddField(context, "CONTEST_ID", context.contestIdText);
+    fields.Add("CONTEST_ID", options.contestIdText);
   }
-  EndRecord(context);
-  return 0;
+  fields.EndRecord();
+  return QsoOutcome::kWritten;
 }
 
 }  // namespace kestrum

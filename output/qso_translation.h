@@ -7,19 +7,33 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "core/conversion_context.h"
+#include "core/conversion_options.h"
 #include "core/log_header.h"
 #include "core/message_log.h"
 #include "core/qso_record.h"
+#include "output/adif_body.h"
 
 namespace kestrum {
 
-// Translates `qso` into fields of the current output record. Returns nonzero
-// when the contact is ignored as a satellite contact (nothing written, no
-// message); zero when it was written or skipped with a warning.
-int TranslateQso(MessageLog& log, QsoRecord qso, const LogHeader& header,
-                 ConversionContext& context);
+// What became of a contact. Written and skipped contacts both count as
+// written in the run's summary and the header; ignored ones do not.
+enum class QsoOutcome {
+  kWritten,           // one record in the body
+  kSkipped,           // nothing in the body, one warning ("Skipping QSO ...")
+  kIgnoredSatellite,  // nothing in the body, no message
+};
+
+// Translates `qso` into one record of `body`, with the warnings of the
+// contact in `log`.
+QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
+                        const LogHeader& header,
+                        const ConversionOptions& options, AdifBody& body);
+
+// The satellite rule: whether a contact on the stored band number `band` is
+// left out without a message. The run's count of contacts asks it too.
+bool IsSatelliteContact(const LogHeader& header, int band, bool sixMeters);
 
 // A frequency in Hz as ADIF megahertz: "%f" of Hz / 1000000, with trailing
 // zeros dropped down to three decimals (14025000 gives 14.025, 7025500 gives

@@ -4,6 +4,7 @@
 // own its sink.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace kestrum {
@@ -14,6 +15,19 @@ class TextSink {
   // Appends `text`; false when it could not be taken. After a failure every
   // later call fails as well.
   [[nodiscard]] virtual bool Write(std::string_view text) = 0;
+};
+
+// A sink that keeps the text in memory; it never fails.
+class StringSink final : public TextSink {
+ public:
+  [[nodiscard]] bool Write(std::string_view text) override {
+    text_.append(text);
+    return true;
+  }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
 };
 
 }  // namespace kestrum

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "base/string_printf.h"
-#include "core/conversion_context.h"
 #include "core/log_layout.h"
 #include "core/message_log.h"
 #include "core/messages.h"
 #include "core/record_decoder.h"
-#include "output/adif_writer.h"
+#include "output/adif_body.h"
+#include "output/adif_header.h"
 #include "output/qso_translation.h"
+#include "output/text_sink.h"
 
 namespace kestrum {
 namespace {
@@ -53,23 +54,21 @@ RunResult FileError(ConversionUi& ui, const char* format,
 // How the record loop ended.
 struct RecordsRead {
   bool readToEnd = true;  // false: a read failed (InputFile::Error says why)
-  int seconds = 0;        // how long the records took
+  int qsosWritten = 0;    // contacts written or skipped with a warning
+  int qsosIgnored = 0;    // contacts ignored as satellite contacts
+  std::int64_t startTime = 0;  // when the records began, seconds since 1970
+  int seconds = 0;             // how long the records took
 };
 
 // The record loop: decodes every record behind the header, translates each
-// contact with a call and flushes the last line. `file` is positioned at the
+// contact with a call into `body` and ends it. `file` is positioned at the
 // first record, `firstRecord` bytes into the log.
 RecordsRead ConvertRecords(MessageLog& log, InputFile& file,
                            std::uint64_t firstRecord, const LogHeader& header,
-                           ConversionContext& context, RunEnvironment& env) {
-  context.qsosWritten = 0;
-  context.qsosIgnored = 0;
-  context.lineLength = 0;
-  context.lineText.clear();
-  context.lines.Clear();
-  context.startTime = env.clock.Now();
-
+                           const ConversionOptions& options, AdifBody& body,
+                           RunEnvironment& env) {
   RecordsRead outcome;
+  outcome.startTime = env.clock.Now();
   const std::optional<LogLayout> layout = LayoutOfVersion(header.version);
   if (!layout) {
     LogMessage(log, MessageKind::kError, text::kUnknownVersion);
@@ -85,14 +84,18 @@ RecordsRead ConvertRecords(MessageLog& log, InputFile& file,
       const std::size_t whole = got / recordSize;
       for (std::size_t i = 0; i < whole; ++i) {
         if (!DecodeRecord(ByteSpan(block).subspan(i * recordSize), *layout,
-                          context.qsosWritten, qso) ||
+                          outcome.qsosWritten, qso) ||
             qso.call.empty()) {
           continue;
         }
-        if (TranslateQso(log, qso, header, context) != 0) {
-          ++context.qsosIgnored;
-        } else {
-          ++context.qsosWritten;
+        switch (TranslateQso(log, qso, header, options, body)) {
+          case QsoOutcome::kWritten:
+          case QsoOutcome::kSkipped:
+            ++outcome.qsosWritten;
+            break;
+          case QsoOutcome::kIgnoredSatellite:
+            ++outcome.qsosIgnored;
+            break;
         }
       }
       done += got;
@@ -101,31 +104,30 @@ RecordsRead ConvertRecords(MessageLog& log, InputFile& file,
     }
     outcome.readToEnd = file.Error().empty();
   }
-  FlushLine(context);
 
   // A clock set back during the run counts as no time.
   const std::int64_t elapsed =
-      std::clamp<std::int64_t>(env.clock.Now() - context.startTime, 0, INT_MAX);
+      std::clamp<std::int64_t>(env.clock.Now() - outcome.startTime, 0, INT_MAX);
   outcome.seconds = static_cast<int>(elapsed);
   return outcome;
 }
 
 // The summary lines of a run that wrote its file (or refused the log's
 // version): how many contacts went where, in how long.
-void LogSummary(MessageLog& log, const ConversionContext& context,
-                int seconds) {
-  const char* plural = seconds == 1 ? "" : "s";
-  const char* fileName = context.outputFileName.c_str();
-  if (context.qsosIgnored > 0) {
+void LogSummary(MessageLog& log, const std::string& outputFileName,
+                const RecordsRead& records) {
+  const char* plural = records.seconds == 1 ? "" : "s";
+  const char* fileName = outputFileName.c_str();
+  if (records.qsosIgnored > 0) {
     LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSummaryNonSatellite, context.qsosWritten,
-                            seconds, plural, fileName));
+               StringPrintf(text::kSummaryNonSatellite, records.qsosWritten,
+                            records.seconds, plural, fileName));
     LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSatelliteIgnored, context.qsosIgnored));
+               StringPrintf(text::kSatelliteIgnored, records.qsosIgnored));
   } else {
     LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSummary, context.qsosWritten, seconds,
-                            plural, fileName));
+               StringPrintf(text::kSummary, records.qsosWritten,
+                            records.seconds, plural, fileName));
   }
 }
 
@@ -161,9 +163,7 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   }
 
   MessageLog log;
-  ConversionContext context;
-  static_cast<ConversionOptions&>(context) = request.options;
-  context.outputFileName = outputFileName;
+  const ConversionOptions& options = request.options;
   RunResult result;
 
   // Nothing is created or changed until both files are known to be usable:
@@ -209,15 +209,19 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
     return result;
   }
   if (!input.file->Seek(firstRecord)) return readFailed();
+  // The header carries the final count of contacts: the body is held until
+  // the records are done.
+  StringSink bodyText;
+  AdifBody body(bodyText);
   const RecordsRead records =
-      ConvertRecords(log, *input.file, firstRecord, header, context, env);
+      ConvertRecords(log, *input.file, firstRecord, header, options, body, env);
   if (!records.readToEnd) return readFailed();
   input.file.reset();
 
   if (!LayoutOfVersion(header.version)) {
     // A version without a record layout: refused like a bad header.
     result.status = RunStatus::kLogRefused;
-    LogSummary(log, context, records.seconds);
+    LogSummary(log, outputFileName, records);
     env.ui.ReplaceMessageList(log);
     env.ui.ShowInformationBox(
         StringPrintf(text::kClosingReport, 0, outputFileName.c_str()));
@@ -225,20 +229,22 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   }
 
   // A file that was not written whole is dropped: the old one stays.
-  if (!WriteOutputFile(*output.file, header, context) ||
-      !output.file->Commit()) {
+  const OutputFacts facts{records.qsosWritten, records.startTime};
+  if (!body.Finish() ||
+      !WriteOutputHeader(*output.file, header, options, facts) ||
+      !output.file->Write(bodyText.Text()) || !output.file->Commit()) {
     std::string line = StringPrintf(text::kWriteFailed, outputFileName.c_str(),
                                     ReasonOf(output.file->Error()).c_str());
     if (outputExisted) line += text::kLeftAsItWas;
     return Failed(std::move(result), log, env.ui, line);
   }
   result.replacedExisting = output.file->ReplacedExisting();
-  LogSummary(log, context, records.seconds);
+  LogSummary(log, outputFileName, records);
   env.ui.ReplaceMessageList(log);
   env.ui.ShowInformationBox(StringPrintf(
-      text::kClosingReport, context.qsosWritten, outputFileName.c_str()));
-  result.qsosWritten = context.qsosWritten;
-  result.qsosIgnored = context.qsosIgnored;
+      text::kClosingReport, records.qsosWritten, outputFileName.c_str()));
+  result.qsosWritten = records.qsosWritten;
+  result.qsosIgnored = records.qsosIgnored;
   return result;
 }
 

@@ -2,6 +2,7 @@
 // The "ADIF 3" option: ADIF 3.1.4 names and values where they differ from
 // ADIF 2.1.7, and nothing else changed.
 
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "output/adif_writer.h"
+#include "output/adif_header.h"
 #include "output/contest_exchange.h"
 #include "output/qso_translation.h"
 #include "tests/support/adif_fields.h"
@@ -21,10 +22,10 @@ namespace kestrum {
 namespace {
 
 using testing::AdifField;
-using testing::BodyText;
 using testing::BuildLog;
 using testing::FieldValue;
 using ::testing::HasSubstr;
+using testing::MemoryBody;
 using testing::MemoryRun;
 using testing::ParseAdifFields;
 using testing::TestHeader;
@@ -60,33 +61,35 @@ QsoRecord Contact(const char* call, const char* exchange) {
 // The fields of one translated contact.
 Fields Translate(const QsoRecord& qso, const LogHeader& header, int adif3,
                  int vexo = 0, const char* contestIdText = "") {
-  ConversionContext context;
-  context.adif3 = adif3;
-  context.vexoOption = vexo;
-  context.contestIdText = contestIdText;
+  ConversionOptions options;
+  options.adif3 = adif3;
+  options.vexoOption = vexo;
+  options.contestIdText = contestIdText;
+  MemoryBody memory;
   MessageLog log;
-  TranslateQso(log, qso, header, context);
-  return ParseAdifFields(BodyText(context));
+  TranslateQso(log, qso, header, options, memory.body);
+  return ParseAdifFields(memory.Text());
 }
 
 // The exchange fields of one contact.
 Fields Exchange(int contestIndex, const QsoRecord& qso, int adif3,
                 const char* operatorCall = "W1AW", int arrlSs = 0) {
-  ConversionContext context;
-  context.adif3 = adif3;
-  context.arrlSs = arrlSs;
+  ConversionOptions options;
+  options.adif3 = adif3;
+  options.arrlSs = arrlSs;
+  MemoryBody memory;
   MessageLog log;
-  WriteExchangeFields(log, qso, Header(contestIndex, operatorCall), context);
-  return ParseAdifFields(BodyText(context));
+  QsoFields fields(memory.body, log);
+  WriteExchangeFields(qso, Header(contestIndex, operatorCall), options, fields);
+  return ParseAdifFields(memory.Text());
 }
 
 TEST(Adif3Test, HeaderStatesAdifVersion314) {
   const BuildStamp stamp{"May 28 2011", "11:01:24"};
-  ConversionContext adif2;
-  ConversionContext adif3;
-  adif3.adif3 = 1;
-  const std::string text2 = FormatOutputHeader(Header(0), adif2, stamp);
-  std::string text3 = FormatOutputHeader(Header(0), adif3, stamp);
+  ConversionOptions adif3;
+  adif3.adif3 = true;
+  const std::string text2 = FormatOutputHeader(Header(0), {}, {}, stamp);
+  std::string text3 = FormatOutputHeader(Header(0), adif3, {}, stamp);
   EXPECT_THAT(text2, HasSubstr("\n<ADIF_VER:5>2.1.7\n"));
   const std::size_t version = text3.find("\n<ADIF_VER:5>3.1.4\n");
   ASSERT_NE(version, std::string::npos);

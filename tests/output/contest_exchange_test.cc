@@ -15,10 +15,10 @@ namespace kestrum {
 namespace {
 
 using testing::AdifField;
-using testing::BodyText;
 using ::testing::ElementsAre;
 using testing::FieldValue;
 using ::testing::IsEmpty;
+using testing::MemoryBody;
 using testing::ParseAdifFields;
 using Fields = std::vector<AdifField>;
 
@@ -36,9 +36,7 @@ struct Exchanged {
   std::string flagText;
 };
 
-// Writes the exchange of `qso` into a context that still holds the scratch
-// fields of an earlier contact, as it does in a run: every contact must set
-// them afresh.
+// Writes the exchange of `qso` in a log of `contestIndex`.
 Exchanged Exchange(int contestIndex, const QsoRecord& qso, int version = 1003,
                    const char* operatorCall = "W1AW", int arrlSs = 0) {
   LogHeader header;
@@ -46,18 +44,16 @@ Exchanged Exchange(int contestIndex, const QsoRecord& qso, int version = 1003,
   header.contestIndex = static_cast<std::uint8_t>(contestIndex);
   header.operatorCall = operatorCall;
   header.modeIndex = 1;
-  ConversionContext context;
-  context.arrlSs = arrlSs;
-  context.flagText = "/zSTALE";
-  context.stateText = "NT";
-  context.callIsUs = 1;
-  context.callIsCanadian = 1;
+  ConversionOptions options;
+  options.arrlSs = arrlSs;
+  MemoryBody memory;
   MessageLog log;
-  WriteExchangeFields(log, qso, header, context);
+  QsoFields fields(memory.body, log);
+  const FlagText flagText = WriteExchangeFields(qso, header, options, fields);
   EXPECT_THAT(log.Of(MessageKind::kInformation), IsEmpty());
   EXPECT_THAT(log.Of(MessageKind::kError), IsEmpty());
-  return {ParseAdifFields(BodyText(context)), log.Of(MessageKind::kWarning),
-          context.flagText};
+  return {ParseAdifFields(memory.Text()), log.Of(MessageKind::kWarning),
+          std::string(flagText.View())};
 }
 
 QsoRecord Contact(const std::string& call, const std::string& exchange) {
@@ -667,7 +663,7 @@ TEST(ContestExchangeTest, IotaSerialAndReference) {
   }
 }
 
-TEST(ContestExchangeTest, CheckStateOrProvinceUsesTheScratchFields) {
+TEST(ContestExchangeTest, CheckStateOrProvinceFollowsTheCallAreas) {
   struct Case {
     const char* label;
     int callIsUs;
@@ -702,14 +698,15 @@ TEST(ContestExchangeTest, CheckStateOrProvinceUsesTheScratchFields) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    ConversionContext context;
-    context.callIsUs = c.callIsUs;
-    context.callIsCanadian = c.callIsCanadian;
-    context.stateText = c.stateText;
+    const StateCheck check{c.callIsUs != 0, c.callIsCanadian != 0, c.stateText};
+    const QsoRecord qso = Contact("X1X", c.exchange);
+    MemoryBody memory;
     MessageLog log;
-    CheckStateOrProvince(log, Contact("X1X", c.exchange), context);
-    EXPECT_EQ(ParseAdifFields(BodyText(context)), c.fields);
-    EXPECT_EQ(context.flagText, c.flagText);
+    QsoFields fields(memory.body, log);
+    FlagText flagText;
+    CheckStateOrProvince(qso, check, {}, fields, flagText);
+    EXPECT_EQ(ParseAdifFields(memory.Text()), c.fields);
+    EXPECT_EQ(flagText.View(), c.flagText);
     if (c.warning) {
       EXPECT_THAT(log.Of(MessageKind::kWarning), ElementsAre(*c.warning));
     } else {
@@ -719,9 +716,11 @@ TEST(ContestExchangeTest, CheckStateOrProvinceUsesTheScratchFields) {
 }
 
 TEST(ContestExchangeTest, StateAndCountyField) {
-  ConversionContext context;
-  WriteStateAndCounty(context, "MT", "Lewis & Clark");
-  EXPECT_EQ(context.lineText, "<STATE:2>MT <CNTY:16>MT,Lewis & Clark");
+  MemoryBody memory;
+  MessageLog log;
+  QsoFields fields(memory.body, log);
+  WriteStateAndCounty(fields, "MT", "Lewis & Clark");
+  EXPECT_EQ(memory.Text(), "<STATE:2>MT <CNTY:16>MT,Lewis & Clark");
 }
 
 TEST(ContestExchangeTest, NameKeepsFirstCharacterAndLowersTheRest) {
@@ -749,9 +748,11 @@ TEST(ContestExchangeTest, NameKeepsFirstCharacterAndLowersTheRest) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ConversionContext context;
-    WriteName(context, c.name);
-    EXPECT_EQ(FieldValue(ParseAdifFields(context.lineText), "NAME"), c.written);
+    MemoryBody memory;
+    MessageLog log;
+    QsoFields fields(memory.body, log);
+    WriteName(fields, c.name);
+    EXPECT_EQ(FieldValue(ParseAdifFields(memory.Text()), "NAME"), c.written);
   }
 }
 
@@ -770,7 +771,6 @@ TEST(ContestExchangeTest, FlagTextHoldsAtMostOneTag) {
       if (flagText.empty()) continue;
       EXPECT_EQ(flagText.front(), '/');
       EXPECT_EQ(flagText.find('/', 1), std::string::npos);
-      EXPECT_EQ(flagText.find("STALE"), std::string::npos);
     }
   }
 }

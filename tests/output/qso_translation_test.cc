@@ -18,10 +18,10 @@ namespace kestrum {
 namespace {
 
 using testing::AdifField;
-using testing::BodyText;
 using ::testing::ElementsAre;
 using testing::FieldValue;
 using ::testing::IsEmpty;
+using testing::MemoryBody;
 using testing::ParseAdifFields;
 using testing::UtcSeconds;
 
@@ -54,7 +54,7 @@ QsoRecord Contact(const char* call = "DL1ABC") {
 }
 
 struct Translated {
-  int result = 0;
+  QsoOutcome outcome = QsoOutcome::kWritten;
   std::string body;
   std::vector<AdifField> fields;
   std::vector<std::string> warnings;
@@ -69,12 +69,11 @@ struct Translated {
 
 Translated Translate(const QsoRecord& qso, const LogHeader& header,
                      const ConversionOptions& options = {}) {
-  ConversionContext context;
-  static_cast<ConversionOptions&>(context) = options;
+  MemoryBody memory;
   MessageLog log;
   Translated out;
-  out.result = TranslateQso(log, qso, header, context);
-  out.body = BodyText(context);
+  out.outcome = TranslateQso(log, qso, header, options, memory.body);
+  out.body = memory.Text();
   out.fields = ParseAdifFields(out.body);
   out.warnings = log.Of(MessageKind::kWarning);
   return out;
@@ -221,7 +220,7 @@ TEST(QsoTranslationTest, SatelliteContactsAreIgnoredSilently) {
     options.sixMeters = c.sixMeters;
     const Translated out =
         Translate(qso, Header(c.contestIndex, c.version), options);
-    EXPECT_EQ(out.result != 0, c.ignored);
+    EXPECT_EQ(out.outcome == QsoOutcome::kIgnoredSatellite, c.ignored);
     EXPECT_THAT(out.warnings, IsEmpty());
     if (c.ignored) {
       EXPECT_EQ(out.body, "");
@@ -244,7 +243,8 @@ TEST(QsoTranslationTest, OwnCallAndCallsWithoutDigitsAreSkippedWithWarning) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.call);
     const Translated out = Translate(Contact(c.call), Header());
-    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.outcome,
+              c.skipped ? QsoOutcome::kSkipped : QsoOutcome::kWritten);
     if (c.skipped) {
       EXPECT_EQ(out.body, "");
       EXPECT_THAT(out.warnings, ElementsAre(std::string("Skipping QSO with ") +
@@ -274,7 +274,7 @@ TEST(QsoTranslationTest, SatelliteRuleGoesBeforeTheSkipRule) {
     QsoRecord qso = Contact(call);
     qso.band = 12;
     const Translated out = Translate(qso, Header(9, 850));
-    EXPECT_NE(out.result, 0);
+    EXPECT_EQ(out.outcome, QsoOutcome::kIgnoredSatellite);
     EXPECT_EQ(out.body, "");
     EXPECT_THAT(out.warnings, IsEmpty());
   }
@@ -282,17 +282,17 @@ TEST(QsoTranslationTest, SatelliteRuleGoesBeforeTheSkipRule) {
 
 TEST(QsoTranslationTest, SkippedContactLeavesTheRecordsAroundItIntact) {
   const LogHeader header = Header();
-  ConversionContext both;
-  both.withFrequency = 0;
-  ConversionContext withSkip = both;
+  const ConversionOptions options = WithoutFrequency();
+  MemoryBody both;
+  MemoryBody withSkip;
   MessageLog log;
-  TranslateQso(log, Contact("K1ABC"), header, both);
-  TranslateQso(log, Contact("DL1ABC"), header, both);
-  TranslateQso(log, Contact("K1ABC"), header, withSkip);
-  TranslateQso(log, Contact("NOCALL"), header, withSkip);
-  TranslateQso(log, Contact("DL1ABC"), header, withSkip);
-  EXPECT_EQ(BodyText(withSkip), BodyText(both));
-  EXPECT_EQ(withSkip.lineLength, kLineLengthAfterRecord);
+  TranslateQso(log, Contact("K1ABC"), header, options, both.body);
+  TranslateQso(log, Contact("DL1ABC"), header, options, both.body);
+  TranslateQso(log, Contact("K1ABC"), header, options, withSkip.body);
+  TranslateQso(log, Contact("NOCALL"), header, options, withSkip.body);
+  TranslateQso(log, Contact("DL1ABC"), header, options, withSkip.body);
+  EXPECT_EQ(withSkip.Text(), both.Text());
+  EXPECT_EQ(withSkip.body.LineLength(), kLineLengthAfterRecord);
 }
 
 TEST(QsoTranslationTest, ModeComesFromRecordOrHeaderAndSetsDefaultReport) {
@@ -365,7 +365,7 @@ TEST(QsoTranslationTest, BandNumberIsMappedPerContestAndVersion) {
     qso.band = c.band;
     const Translated out =
         Translate(qso, Header(c.contestIndex, c.version), WithoutFrequency());
-    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.outcome, QsoOutcome::kWritten);
     EXPECT_EQ(out.Field("BAND"), c.name);
   }
 }
@@ -524,7 +524,7 @@ TEST(QsoTranslationTest, GeneratedContestIdOfEveryContestIndex) {
     ConversionOptions options = WithoutFrequency();
     options.contestIdText = "ADIF";
     const Translated out = Translate(qso, Header(index), options);
-    ASSERT_EQ(out.result, 0);
+    ASSERT_EQ(out.outcome, QsoOutcome::kWritten);
     EXPECT_EQ(out.Field("CONTEST_ID"), expected[index]);
   }
 }
@@ -594,23 +594,22 @@ TEST(QsoTranslationTest, FullRecordFieldsInOrderAcrossLines) {
   options.vexoOption = 1;
   options.operatorOption = 1;
   options.contestIdText = "ADIF";
-  ConversionContext context;
-  static_cast<ConversionOptions&>(context) = options;
+  MemoryBody memory;
   MessageLog log;
-  ASSERT_EQ(TranslateQso(log, qso, Header(0), context), 0);
-  EXPECT_EQ(BodyText(context),
+  ASSERT_EQ(TranslateQso(log, qso, Header(0), options, memory.body),
+            QsoOutcome::kWritten);
+  EXPECT_EQ(memory.Text(),
             "<CALL:6>DL1ABC <QSO_DATE:8>20110528 <TIME_ON:6>123456 "
             "<MODE:2>CW <BAND:3>20M\n"
             "<FREQ:6>14.030 <FREQ_RX:6>14.025 <RST_SENT:3>599 "
             "<RST_RCVD:3>599 <CQZ:2>14\n"
             "<PFX:3>DL1 <FLAGS:4>/q14 <OPERATOR:4>W1AW "
             "<CONTEST_ID:8>CQ-WW-CW <EOR>\n");
-  EXPECT_EQ(context.lineLength, kLineLengthAfterRecord);
+  EXPECT_EQ(memory.body.LineLength(), kLineLengthAfterRecord);
 
   // The next contact opens a new line whatever the last one's length.
-  TranslateQso(log, Contact("K1ABC"), Header(0), context);
-  EXPECT_THAT(BodyText(context),
-              ::testing::HasSubstr(" <EOR>\n\n<CALL:5>K1ABC "));
+  TranslateQso(log, Contact("K1ABC"), Header(0), options, memory.body);
+  EXPECT_THAT(memory.Text(), ::testing::HasSubstr(" <EOR>\n\n<CALL:5>K1ABC "));
 }
 
 TEST(QsoTranslationTest, SweepstakesRecordPutsCommentBeforeOptionalFields) {

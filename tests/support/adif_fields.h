@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Reading ADIF text back in tests: the fields of a body as name/value pairs,
-// taken by the length each tag states, and the whole body that a context has
-// built so far (finished lines and the current line).
+// taken by the length each tag states, and a body built in memory.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/conversion_context.h"
+#include "output/adif_body.h"
+#include "output/text_sink.h"
 
 namespace kestrum::testing {
 
@@ -51,12 +51,17 @@ inline std::optional<std::string> FieldValue(
   return std::nullopt;
 }
 
-// The finished lines of `context`, each followed by '\n' as the file has
-// them, then the current line as it stands.
-inline std::string BodyText(const ConversionContext& context) {
-  std::string text;
-  for (const std::string& block : context.lines.Blocks()) text += block;
-  return text + context.lineText;
-}
+// An AdifBody that writes into memory, with small blocks so that tests see
+// the text go to the sink.
+struct MemoryBody {
+  StringSink sink;
+  AdifBody body{sink, 256};
+
+  // Everything written so far: what the sink took, then what the body holds
+  // (finished lines, each followed by '\n', and the current line).
+  std::string Text() const {
+    return sink.Text() + std::string(body.HeldText());
+  }
+};
 
 }  // namespace kestrum::testing

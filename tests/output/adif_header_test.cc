@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "output/adif_writer.h"
+#include "output/adif_header.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,17 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/adif_fields.h"
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
 
 namespace kestrum {
 namespace {
 
-using testing::BodyText;
 using testing::BuildLog;
 using ::testing::HasSubstr;
-using testing::MemoryFileAccess;
 using testing::MemoryRun;
 using ::testing::StartsWith;
 using testing::TestHeader;
@@ -28,17 +25,6 @@ using testing::TestRecord;
 using testing::UtcSeconds;
 
 const BuildStamp kStamp{"May 28 2011", "11:01:24"};
-
-// A value whose field "<X:n>value" is exactly `length` characters long.
-std::string ValueOfFieldLength(std::size_t length) {
-  for (std::size_t count = 0; count < length; ++count) {
-    if (4 + std::to_string(count).size() + count == length) {
-      return std::string(count, 'v');
-    }
-  }
-  ADD_FAILURE() << "no value gives a field of " << length << " characters";
-  return "";
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -75,120 +61,10 @@ std::string BodyOf(const std::string& adif) {
   return end == std::string::npos ? "<no header>" : adif.substr(end + 7);
 }
 
-TEST(AdifWriterTest, FieldStatesTheLengthOfItsValue) {
-  ConversionContext context;
-  AddField(context, "CALL", "W1AW");
-  EXPECT_EQ(context.lineText, "<CALL:4>W1AW");
-  EXPECT_EQ(context.lineLength, 12);
-  AddField(context, "NAME", "Twelve chars");
-  EXPECT_EQ(context.lineText, "<CALL:4>W1AW <NAME:12>Twelve chars");
-  EXPECT_EQ(context.lineLength, 34);
-}
-
-TEST(AdifWriterTest, FieldThatWouldReachColumn80StartsANewLine) {
-  struct Case {
-    std::size_t lineLength;  // of the line already built; 0: empty line
-    std::size_t fieldLength;
-    bool startsNewLine;
-  };
-  const Case cases[] = {
-      {0, 79, false},   // fills the empty line to column 79
-      {50, 29, false},  // 79 before the blank: an 80-character line
-      {50, 30, true},   // 80 before the blank
-      {60, 18, false}, {60, 20, true}, {79, 6, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(c.lineLength) + " + " +
-                 ::testing::PrintToString(c.fieldLength));
-    ConversionContext context;
-    std::string first;
-    if (c.lineLength > 0) {
-      AddField(context, "X", ValueOfFieldLength(c.lineLength));
-      first = context.lineText;
-      ASSERT_EQ(first.size(), c.lineLength);
-    }
-    const std::string value = ValueOfFieldLength(c.fieldLength);
-    AddField(context, "Y", value);
-    const std::string field =
-        "<Y:" + std::to_string(value.size()) + ">" + value;
-    ASSERT_EQ(field.size(), c.fieldLength);
-    if (c.startsNewLine) {
-      EXPECT_EQ(context.lines.LineCount(), 1u);
-      EXPECT_EQ(BodyText(context), first + "\n" + field);
-      EXPECT_EQ(context.lineLength, static_cast<int>(c.fieldLength));
-    } else {
-      EXPECT_EQ(context.lines.LineCount(), 0u);
-      const std::string line = first.empty() ? field : first + " " + field;
-      EXPECT_EQ(context.lineText, line);
-      EXPECT_EQ(context.lineLength, static_cast<int>(line.size()));
-      EXPECT_LE(line.size(), 80u);
-    }
-  }
-}
-
-TEST(AdifWriterTest, OverlongFieldStandsWholeOnALineOfItsOwn) {
-  const std::string longValue(80, 'L');
-  const std::string longField = "<CONTEST_ID:80>" + longValue;
-
-  ConversionContext first;
-  AddField(first, "CONTEST_ID", longValue);
-  EXPECT_EQ(first.lines.LineCount(), 0u) << "no empty line before it";
-  EXPECT_EQ(first.lineText, longField);
-  AddField(first, "A", "b");
-  EXPECT_EQ(BodyText(first), longField + "\n<A:1>b");
-
-  ConversionContext later;
-  AddField(later, "A", "b");
-  AddField(later, "CONTEST_ID", longValue);
-  AddField(later, "C", "d");
-  EXPECT_EQ(BodyText(later), "<A:1>b\n" + longField + "\n<C:1>d");
-}
-
-TEST(AdifWriterTest, EmptyValueWritesNothing) {
-  ConversionContext context;
-  AddField(context, "CALL", "W1AW");
-  AddField(context, "NAME", "");
-  EXPECT_EQ(context.lineText, "<CALL:4>W1AW");
-  EXPECT_EQ(context.lineLength, 12);
-
-  EndRecord(context);
-  AddField(context, "NAME", "");
-  EXPECT_EQ(context.lines.LineCount(), 0u) << "an empty value flushes nothing";
-  EXPECT_EQ(context.lineText, "<CALL:4>W1AW <EOR>\n");
-  EXPECT_EQ(context.lineLength, kLineLengthAfterRecord);
-}
-
-TEST(AdifWriterTest, EndOfRecordStaysOnTheLastLineAndForcesANewOne) {
-  ConversionContext context;
-  const std::string value = ValueOfFieldLength(79);
-  AddField(context, "X", value);
-  const std::string field = context.lineText;
-  EndRecord(context);
-  EXPECT_EQ(context.lineText, field + " <EOR>\n") << "no wrap test for <EOR>";
-  EXPECT_EQ(context.lineLength, 99);
-  EXPECT_EQ(context.lines.LineCount(), 0u);
-
-  AddField(context, "CALL", "K1ABC");
-  EXPECT_EQ(BodyText(context), field + " <EOR>\n\n<CALL:5>K1ABC");
-  EXPECT_EQ(context.lineLength, 13);
-}
-
-TEST(AdifWriterTest, FlushLineKeepsTheCurrentLine) {
-  ConversionContext context;
-  AddField(context, "CALL", "W1AW");
-  FlushLine(context);
-  EXPECT_EQ(context.lines.LineCount(), 1u);
-  EXPECT_EQ(context.lineText, "<CALL:4>W1AW");
-  EXPECT_EQ(context.lineLength, 12);
-  EXPECT_EQ(BodyText(context), "<CALL:4>W1AW\n<CALL:4>W1AW");
-}
-
-TEST(AdifWriterTest, HeaderListsStationCountAndHeaderFields) {
-  ConversionContext context;
-  context.qsosWritten = 12;
-  context.startTime = UtcSeconds(2011, 5, 28, 11, 0, 0);
+TEST(AdifHeaderTest, HeaderListsStationCountAndHeaderFields) {
+  const OutputFacts facts{12, UtcSeconds(2011, 5, 28, 11, 0, 0)};
   std::vector<std::string> lines =
-      SplitLines(FormatOutputHeader(StationHeader(), context, kStamp));
+      SplitLines(FormatOutputHeader(StationHeader(), {}, facts, kStamp));
   ASSERT_EQ(lines.size(), 28u);
 
   // Free wording: the notice's span of years, the maker's address, the
@@ -234,7 +110,7 @@ TEST(AdifWriterTest, HeaderListsStationCountAndHeaderFields) {
   EXPECT_EQ(lines, expected);
 }
 
-TEST(AdifWriterTest, PowerLineOnlyForAKnownPowerIndex) {
+TEST(AdifHeaderTest, PowerLineOnlyForAKnownPowerIndex) {
   struct Case {
     std::uint8_t powerIndex;
     std::optional<std::string> line;
@@ -250,7 +126,7 @@ TEST(AdifWriterTest, PowerLineOnlyForAKnownPowerIndex) {
     LogHeader header = StationHeader();
     header.powerIndex = c.powerIndex;
     const std::vector<std::string> lines =
-        SplitLines(FormatOutputHeader(header, ConversionContext{}, kStamp));
+        SplitLines(FormatOutputHeader(header, {}, {}, kStamp));
     EXPECT_EQ(lines[14], "Category:  SO");
     if (c.line) {
       EXPECT_EQ(lines[15], *c.line);
@@ -262,7 +138,7 @@ TEST(AdifWriterTest, PowerLineOnlyForAKnownPowerIndex) {
   }
 }
 
-TEST(AdifWriterTest, UnknownPowerIndexGivesNoPowerName) {
+TEST(AdifHeaderTest, UnknownPowerIndexGivesNoPowerName) {
   // A damaged 7.xx header: either no power line or one without a value.
   for (const std::uint8_t powerIndex :
        {std::uint8_t{3}, std::uint8_t{50}, std::uint8_t{98}}) {
@@ -270,12 +146,12 @@ TEST(AdifWriterTest, UnknownPowerIndexGivesNoPowerName) {
     LogHeader header = StationHeader();
     header.powerIndex = powerIndex;
     const std::vector<std::string> lines =
-        SplitLines(FormatOutputHeader(header, ConversionContext{}, kStamp));
+        SplitLines(FormatOutputHeader(header, {}, {}, kStamp));
     EXPECT_THAT(lines[15], ::testing::AnyOf("", "Power:     "));
   }
 }
 
-TEST(AdifWriterTest, VersionTextInFirstLineAndProgramVersion) {
+TEST(AdifHeaderTest, VersionTextInFirstLineAndProgramVersion) {
   struct Case {
     int version;
     const char* firstLine;
@@ -295,18 +171,18 @@ TEST(AdifWriterTest, VersionTextInFirstLineAndProgramVersion) {
     header.version = c.version;
     header.powerIndex = kNoPowerIndex;
     const std::vector<std::string> lines =
-        SplitLines(FormatOutputHeader(header, ConversionContext{}, kStamp));
+        SplitLines(FormatOutputHeader(header, {}, {}, kStamp));
     EXPECT_EQ(lines.front(), c.firstLine);
     EXPECT_THAT(lines, ::testing::Contains(c.programVersion));
   }
 }
 
-TEST(AdifWriterTest, EmptyStationTextsKeepTheirLabels) {
+TEST(AdifHeaderTest, EmptyStationTextsKeepTheirLabels) {
   LogHeader header;
   header.version = 1003;
   header.powerIndex = kNoPowerIndex;
   const std::vector<std::string> lines =
-      SplitLines(FormatOutputHeader(header, ConversionContext{}, kStamp));
+      SplitLines(FormatOutputHeader(header, {}, {}, kStamp));
   const std::vector<std::string> station(lines.begin() + 5, lines.begin() + 18);
   const std::vector<std::string> expected = {
       "Contest:   ",
@@ -326,12 +202,11 @@ TEST(AdifWriterTest, EmptyStationTextsKeepTheirLabels) {
   EXPECT_EQ(station, expected);
 }
 
-TEST(AdifWriterTest, AngleBracketInStationTextBecomesParenthesis) {
+TEST(AdifHeaderTest, AngleBracketInStationTextBecomesParenthesis) {
   LogHeader header = StationHeader();
   header.name = "<EOH>";
   header.club = "a<b";
-  const std::string text =
-      FormatOutputHeader(header, ConversionContext{}, kStamp);
+  const std::string text = FormatOutputHeader(header, {}, {}, kStamp);
   EXPECT_THAT(text, HasSubstr("\nName:      (EOH>\n"));
   EXPECT_THAT(text, HasSubstr("\nClub:      a(b\n"));
   EXPECT_EQ(text.find("<EOH>"), text.rfind("<EOH>"));
@@ -352,7 +227,7 @@ void SetTimeZone(const std::optional<std::string>& zone) {
 #endif
 }
 
-TEST(AdifWriterTest, RightsNoticeEndsInTheUtcYearOfTheRunStart) {
+TEST(AdifHeaderTest, RightsNoticeEndsInTheUtcYearOfTheRunStart) {
   // A zone 14 hours east of UTC: a local-time breakdown would see the next
   // year at the end of December.
   const char* savedZone = std::getenv("TZ");
@@ -360,13 +235,13 @@ TEST(AdifWriterTest, RightsNoticeEndsInTheUtcYearOfTheRunStart) {
       savedZone ? std::optional<std::string>(savedZone) : std::nullopt;
   SetTimeZone("XYZ-14");
 
-  ConversionContext context;
-  context.startTime = UtcSeconds(2011, 12, 31, 23, 59, 59);
+  OutputFacts facts;
+  facts.startTime = UtcSeconds(2011, 12, 31, 23, 59, 59);
   const std::string notice2011 =
-      SplitLines(FormatOutputHeader(StationHeader(), context, kStamp))[1];
-  context.startTime = UtcSeconds(2026, 1, 1, 0, 0, 0);
+      SplitLines(FormatOutputHeader(StationHeader(), {}, facts, kStamp))[1];
+  facts.startTime = UtcSeconds(2026, 1, 1, 0, 0, 0);
   const std::string notice2026 =
-      SplitLines(FormatOutputHeader(StationHeader(), context, kStamp))[1];
+      SplitLines(FormatOutputHeader(StationHeader(), {}, facts, kStamp))[1];
 
   SetTimeZone(saved);
 
@@ -380,24 +255,22 @@ TEST(AdifWriterTest, RightsNoticeEndsInTheUtcYearOfTheRunStart) {
   EXPECT_EQ(replaced, notice2011) << "the closing year is the only change";
 }
 
-TEST(AdifWriterTest, OutputFileIsHeaderThenEveryLine) {
-  ConversionContext context;
-  context.qsosWritten = 1;
-  AddField(context, "CALL", "K1ABC");
-  EndRecord(context);
-  FlushLine(context);
-  const LogHeader header = StationHeader();
-
-  MemoryFileAccess files;
-  auto file = files.CreateOutput("out.adi", true).file;
-  ASSERT_TRUE(WriteOutputFile(*file, header, context, kStamp));
-  ASSERT_TRUE(file->Commit());
-  EXPECT_EQ(
-      *files.Text("out.adi"),
-      FormatOutputHeader(header, context, kStamp) + "<CALL:5>K1ABC <EOR>\n\n");
+TEST(AdifHeaderTest, WrittenHeaderIsTheFormattedOne) {
+  const OutputFacts facts{1, UtcSeconds(2011, 5, 28)};
+  ConversionOptions adif3;
+  adif3.adif3 = true;
+  for (const ConversionOptions& options : {ConversionOptions{}, adif3}) {
+    StringSink sink;
+    ASSERT_TRUE(
+        WriteOutputHeader(sink, StationHeader(), options, facts, kStamp));
+    EXPECT_EQ(sink.Text(),
+              FormatOutputHeader(StationHeader(), options, facts, kStamp));
+    EXPECT_THAT(sink.Text(), HasSubstr(options.adif3 ? "<ADIF_VER:5>3.1.4\n"
+                                                     : "<ADIF_VER:5>2.1.7\n"));
+  }
 }
 
-TEST(AdifWriterTest, LogWithoutWrittenContactsHasOneEmptyBodyLine) {
+TEST(AdifHeaderTest, LogWithoutWrittenContactsHasOneEmptyBodyLine) {
   TestHeader fieldDay;
   fieldDay.generation = 8;
   fieldDay.versionText = "ZR 8.50";
@@ -434,7 +307,7 @@ TEST(AdifWriterTest, LogWithoutWrittenContactsHasOneEmptyBodyLine) {
   }
 }
 
-TEST(AdifWriterTest, ConsecutiveRecordsAreSeparatedByAnEmptyLine) {
+TEST(AdifHeaderTest, ConsecutiveRecordsAreSeparatedByAnEmptyLine) {
   TestHeader header;
   header.contestIndex = 2;
   TestRecord first;
@@ -460,7 +333,7 @@ TEST(AdifWriterTest, ConsecutiveRecordsAreSeparatedByAnEmptyLine) {
             "\n");
 }
 
-TEST(AdifWriterTest, HeaderOfARunShowsTheLogsStationAndPower) {
+TEST(AdifHeaderTest, HeaderOfARunShowsTheLogsStationAndPower) {
   struct Case {
     int generation;
     const char* versionText;
