@@ -5,6 +5,7 @@
 
 #include "base/string_printf.h"
 #include "kestrum/build_info.h"
+#include "output/adif3.h"
 #include "output/utc_time.h"
 
 namespace kestrum {
@@ -67,7 +68,7 @@ std::string FormatOutputHeader(const LogHeader& header,
   out += StringPrintf("Last revised %s %s\n", build.date.c_str(),
                       build.time.c_str());
   out += "\n";
-  out += options.adif3 ? "<ADIF_VER:5>3.1.4\n" : "<ADIF_VER:5>2.1.7\n";
+  out += AdifVersionField(options.adif3);
   out += StringPrintf("<PROGRAMID:%d>%s\n", 2, "ZR");
   out +=
       StringPrintf("<PROGRAMVERSION:%d>%s\n",

@@ -7,6 +7,7 @@
 #include "base/c_text.h"
 #include "base/string_printf.h"
 #include "core/messages.h"
+#include "output/adif3.h"
 #include "refdata/call_areas.h"
 #include "refdata/canadian_provinces.h"
 #include "refdata/county_tables.h"
@@ -36,55 +37,13 @@ bool IsNumeric(std::string_view exchange) {
 
 std::string Number(unsigned value) { return StringPrintf("%u", value); }
 
-// VE_PROV, or STATE in ADIF 3 where VE_PROV is only read for old files.
 void WriteProvince(Exchange& x, std::string_view code) {
-  x.fields.Add(x.options.adif3 ? "STATE" : "VE_PROV", code);
+  x.fields.Add(ProvinceFieldName(x.options.adif3), code);
   x.flagText.Set("/v", code);
 }
 
-// ARRL_SECT, except that ADIF 3 has no section "DX" for stations abroad.
 void WriteSection(Exchange& x, std::string_view section) {
-  if (x.options.adif3 && section == "DX") return;
-  x.fields.Add("ARRL_SECT", section);
-}
-
-// The received power as ADIF 3 wants it, a number of watts: "100" stays,
-// "K", "KW", "1K", "1.5KW" become 1000, 1000, 1000, 1500; anything else is
-// not a power and gives "".
-std::string PowerInWatts(std::string_view text) {
-  std::size_t digits = 0;
-  while (digits < text.size() && IsDigit(text[digits])) ++digits;
-  std::string_view number = text.substr(0, digits);
-  std::string_view fraction;
-  if (digits < text.size() && text[digits] == '.' && digits > 0) {
-    std::size_t end = digits + 1;
-    while (end < text.size() && IsDigit(text[end])) ++end;
-    fraction = text.substr(digits + 1, end - digits - 1);
-    digits = end;
-  }
-  const std::string_view unit = text.substr(digits);
-  if (unit.empty()) {
-    return fraction.empty() && !number.empty() ? std::string(text) : "";
-  }
-  if (unit != "K" && unit != "KW") return "";
-  if (number.empty()) return "1000";
-  // Times 1000: move the decimal point three places to the right.
-  std::string watts(number);
-  std::string rest(fraction);
-  if (rest.size() < 3) rest.append(3 - rest.size(), '0');
-  watts.append(rest, 0, 3);
-  if (rest.size() > 3) {
-    watts.push_back('.');
-    watts.append(rest, 3);
-  }
-  // No leading zeros, but one stays alone or before the decimal point.
-  std::size_t leading = 0;
-  while (leading + 1 < watts.size() && watts[leading] == '0' &&
-         watts[leading + 1] != '.') {
-    ++leading;
-  }
-  watts.erase(0, leading);
-  return watts;
+  x.fields.Add("ARRL_SECT", SectionValue(section, x.options.adif3));
 }
 
 void CheckStateOrProvince(Exchange& x, const StateCheck& check) {
@@ -281,8 +240,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       WriteSerials(x, exchange);
       break;
     case 3:  // ARRL
-      fields.Add("RX_PWR", options.adif3 ? PowerInWatts(exchange)
-                                         : std::string(exchange));
+      fields.Add("RX_PWR", ReceivedPowerValue(exchange, options.adif3));
       break;
     case 5: {  // AR10
       if (IsNumeric(exchange)) {

@@ -5,6 +5,7 @@
 
 #include "base/string_printf.h"
 #include "core/messages.h"
+#include "output/adif3.h"
 #include "output/contest_exchange.h"
 #include "output/qso_fields.h"
 #include "output/utc_time.h"
@@ -108,9 +109,8 @@ std::string GeneratedContestId(int contestIndex, int modeIndex, int month,
     case 15:
       return "ARRL-VHF-JAN";
     case 19:
-      return adif3 ? "RAC-CANADA-DAY" : "RAC";
     case 23:
-      return adif3 ? "RAC-CANADA-WINTER" : "RAC";
+      return std::string(CanadianContestId(contestIndex == 23, adif3));
     case 20:
       return "RSGB-IOTA";
     case 21:
@@ -170,9 +170,7 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
 
   const int bandIndex =
       RemapBand(header.contestIndex, header.version, qso.band);
-  std::string_view bandName = BandName(bandIndex);
-  if (options.adif3 && bandName == "LHT") bandName = "SUBMM";
-  fields.Add("BAND", bandName);
+  fields.Add("BAND", BandValue(BandName(bandIndex), options.adif3));
 
   if (options.withFrequency) WriteFrequencies(qso, bandIndex, fields);
 
@@ -192,7 +190,7 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
   const std::optional<std::string> prefix = EffectivePrefix(qso.call);
   if (options.wpxOption && prefix) fields.Add("PFX", *prefix);
   if (options.vexoOption) {
-    fields.Add(options.adif3 ? "APP_ZR_FLAGS" : "FLAGS", flagText.View());
+    fields.Add(FlagsFieldName(options.adif3), flagText.View());
   }
   if (options.operatorOption) fields.Add("OPERATOR", header.operatorCall);
   if (options.contestIdText == kGeneratedContestId) {
