@@ -34,6 +34,10 @@ inline constexpr char kNotStateOrProvince[] =
     "%s: %s is not a valid ADIF province or state.";
 inline constexpr char kNotProvinceOrSerial[] =
     "%s: %s is not a valid ADIF province or serial number.";
+// ADIF 3 output only: the call, the field, the value as the log holds it and
+// as it was written.
+inline constexpr char kWrittenInAscii[] =
+    "%s: %s %s written as %s, since ADIF 3 takes ASCII only.";
 
 // Message-list lines: errors.
 inline constexpr char kInvalidHeader[] =

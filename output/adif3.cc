@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "base/c_text.h"
+#include "refdata/ascii_letters.h"
 
 namespace kestrum {
 namespace {
@@ -73,6 +74,15 @@ std::string ReceivedPowerValue(std::string_view exchange, bool adif3) {
 std::string_view CanadianContestId(bool winter, bool adif3) {
   if (!adif3) return "RAC";
   return winter ? "RAC-CANADA-WINTER" : "RAC-CANADA-DAY";
+}
+
+std::optional<std::string> AsciiValue(std::string_view value, bool adif3) {
+  if (!NeedsAsciiSpelling(value, adif3)) return std::nullopt;
+  std::string ascii;
+  ascii.reserve(value.size() + 8);
+  for (const char c : value)
+    ascii += AsciiLetters(static_cast<unsigned char>(c));
+  return ascii;
 }
 
 }  // namespace kestrum

@@ -5,6 +5,7 @@
 // with `adif3` false each gives the ADIF 2.1.7 text unchanged.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,20 @@ std::string ReceivedPowerValue(std::string_view exchange, bool adif3);
 // The CONTEST_ID of the Canada Day (index 19) and Canada Winter (index 23)
 // contests, which ADIF 2 names "RAC" both.
 std::string_view CanadianContestId(bool winter, bool adif3);
+
+// In ADIF 3 every field value is ASCII: for a value with bytes above 127,
+// the value spelled in ASCII (code page 1252 letters without their accents,
+// "M\xFCller" gives "Muller"). Nothing when the value can be written as it
+// is: always in ADIF 2, which keeps the log's bytes.
+std::optional<std::string> AsciiValue(std::string_view value, bool adif3);
+
+// Whether AsciiValue gives a value: a quick test for every field written.
+inline bool NeedsAsciiSpelling(std::string_view value, bool adif3) {
+  if (!adif3) return false;
+  for (const char c : value) {
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  }
+  return false;
+}
 
 }  // namespace kestrum

@@ -155,7 +155,7 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
     return QsoOutcome::kSkipped;
   }
 
-  QsoFields fields(body, log);
+  QsoFields fields(body, log, qso.call, options.adif3);
   fields.Add("CALL", qso.call);
   fields.Add("QSO_DATE", dateText);
   fields.Add("TIME_ON", timeText);

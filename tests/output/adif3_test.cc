@@ -2,6 +2,7 @@
 // The "ADIF 3" option: ADIF 3.1.4 names and values where they differ from
 // ADIF 2.1.7, and nothing else changed.
 
+#include "output/adif3.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -79,7 +80,7 @@ Fields Exchange(int contestIndex, const QsoRecord& qso, int adif3,
   options.arrlSs = arrlSs;
   MemoryBody memory;
   MessageLog log;
-  QsoFields fields(memory.body, log);
+  QsoFields fields(memory.body, log, qso.call, options.adif3);
   WriteExchangeFields(qso, Header(contestIndex, operatorCall), options, fields);
   return ParseAdifFields(memory.Text());
 }
@@ -336,6 +337,110 @@ TEST(Adif3Test, RunWritesAdif3OnlyWithTheOption) {
                                    {"APP_ZR_FLAGS", "/vQC"},
                                    {"CONTEST_ID", "RAC-CANADA-DAY"}});
   EXPECT_EQ(bodyFields(text3), expected);
+}
+
+TEST(Adif3Test, TextsAboveAsciiAreSpelledInAsciiWithAWarning) {
+  struct Case {
+    const char* label;
+    int contestIndex;
+    const char* call;
+    const char* exchange;
+    const char* name;
+    Fields changed;  // the ADIF 3 values that differ from the log's bytes
+    std::vector<std::string> warnings;
+  };
+  const Case cases[] = {
+      {"name",
+       29,
+       "K1ABC",
+       "MA",
+       "M\xFCLLER",  // Müller in capitals, as a logger may store it
+       {{"NAME", "Muller"}},
+       {"K1ABC: NAME M\xFCller written as Muller, since ADIF 3 takes ASCII "
+        "only."}},
+      {"ligature and sharp s",
+       29,
+       "K1ABC",
+       "MA",
+       "\xC6SS\xDF",
+       {{"NAME", "AEssss"}},
+       {"K1ABC: NAME \xC6ss\xDF written as AEssss, since ADIF 3 takes ASCII "
+        "only."}},
+      {"exchange",
+       8,
+       "K1ABC",
+       "JO\xA7"
+       "62",
+       "",
+       {{"GRIDSQUARE", "JOS62"}},
+       {"K1ABC: GRIDSQUARE JO\xA7"
+        "62 written as JOS62, since ADIF 3 takes "
+        "ASCII only."}},
+      {"call",
+       2,
+       "\xC9"
+       "1ABC",
+       "001",
+       "",
+       {{"CALL", "E1ABC"}},
+       {"\xC9"
+        "1ABC: CALL \xC9"
+        "1ABC written as E1ABC, since ADIF 3 takes ASCII "
+        "only."}},
+      {"plain ASCII untouched", 29, "K1ABC", "MA", "JIM", {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    QsoRecord qso = Contact(c.call, c.exchange);
+    qso.name = c.name;
+    for (const bool adif3 : {false, true}) {
+      ConversionOptions options;
+      options.adif3 = adif3;
+      options.withFrequency = false;
+      MemoryBody memory;
+      MessageLog log;
+      TranslateQso(log, qso, Header(c.contestIndex), options, memory.body);
+      const Fields fields = ParseAdifFields(memory.Text());
+      const std::vector<std::string> warnings = log.Of(MessageKind::kWarning);
+      if (!adif3) {
+        // ADIF 2.1.7 keeps the log's bytes and says nothing.
+        EXPECT_EQ(FieldValue(fields, "CALL"), c.call);
+        EXPECT_THAT(warnings, ::testing::IsEmpty());
+        continue;
+      }
+      for (const auto& [name, value] : c.changed) {
+        EXPECT_EQ(FieldValue(fields, name), value) << name;
+      }
+      for (const auto& [name, value] : fields) {
+        for (const char ch : value) {
+          EXPECT_LT(static_cast<unsigned char>(ch), 128u) << name;
+        }
+      }
+      EXPECT_EQ(warnings, c.warnings);
+    }
+  }
+}
+
+TEST(Adif3Test, EveryCodePage1252CharacterHasAnAsciiSpelling) {
+  for (int c = 0; c < 256; ++c) {
+    SCOPED_TRACE(c);
+    const std::string text(1, static_cast<char>(c));
+    const std::optional<std::string> ascii = AsciiValue(text, true);
+    if (c < 128) {
+      EXPECT_EQ(ascii, std::nullopt);
+      continue;
+    }
+    ASSERT_TRUE(ascii.has_value());
+    EXPECT_FALSE(ascii->empty());
+    EXPECT_LE(ascii->size(), 3u);
+    for (const char ch : *ascii) {
+      EXPECT_GE(ch, ' ');
+      EXPECT_LT(static_cast<unsigned char>(ch), 127u);
+      EXPECT_NE(ch, '<') << "no reader may take it for a tag";
+      EXPECT_NE(ch, '>');
+    }
+    EXPECT_EQ(AsciiValue(text, false), std::nullopt);
+  }
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ Exchanged Exchange(int contestIndex, const QsoRecord& qso, int version = 1003,
   options.arrlSs = arrlSs;
   MemoryBody memory;
   MessageLog log;
-  QsoFields fields(memory.body, log);
+  QsoFields fields(memory.body, log, qso.call, options.adif3);
   const FlagText flagText = WriteExchangeFields(qso, header, options, fields);
   EXPECT_THAT(log.Of(MessageKind::kInformation), IsEmpty());
   EXPECT_THAT(log.Of(MessageKind::kError), IsEmpty());
@@ -702,7 +702,7 @@ TEST(ContestExchangeTest, CheckStateOrProvinceFollowsTheCallAreas) {
     const QsoRecord qso = Contact("X1X", c.exchange);
     MemoryBody memory;
     MessageLog log;
-    QsoFields fields(memory.body, log);
+    QsoFields fields(memory.body, log, qso.call, false);
     FlagText flagText;
     CheckStateOrProvince(qso, check, {}, fields, flagText);
     EXPECT_EQ(ParseAdifFields(memory.Text()), c.fields);
@@ -718,7 +718,7 @@ TEST(ContestExchangeTest, CheckStateOrProvinceFollowsTheCallAreas) {
 TEST(ContestExchangeTest, StateAndCountyField) {
   MemoryBody memory;
   MessageLog log;
-  QsoFields fields(memory.body, log);
+  QsoFields fields(memory.body, log, "K1ABC", false);
   WriteStateAndCounty(fields, "MT", "Lewis & Clark");
   EXPECT_EQ(memory.Text(), "<STATE:2>MT <CNTY:16>MT,Lewis & Clark");
 }
@@ -750,7 +750,7 @@ TEST(ContestExchangeTest, NameKeepsFirstCharacterAndLowersTheRest) {
     SCOPED_TRACE(c.name);
     MemoryBody memory;
     MessageLog log;
-    QsoFields fields(memory.body, log);
+    QsoFields fields(memory.body, log, "K1ABC", false);
     WriteName(fields, c.name);
     EXPECT_EQ(FieldValue(ParseAdifFields(memory.Text()), "NAME"), c.written);
   }
