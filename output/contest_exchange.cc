@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/c_text.h"
+#include "base/decimal_text.h"
 #include "base/string_printf.h"
 #include "core/messages.h"
 #include "output/adif3.h"
@@ -34,8 +35,6 @@ struct Exchange {
 bool IsNumeric(std::string_view exchange) {
   return LeadingInteger(exchange) != 0;
 }
-
-std::string Number(unsigned value) { return StringPrintf("%u", value); }
 
 void WriteProvince(Exchange& x, std::string_view code) {
   x.fields.Add(ProvinceFieldName(x.options.adif3), code);
@@ -91,7 +90,7 @@ void WriteItuZoneOrExchange(Exchange& x) {
 }
 
 void WriteSerials(Exchange& x, std::string_view received) {
-  x.fields.Add("STX", Number(x.qso.sentNumber));
+  x.fields.Add("STX", DecimalText(x.qso.sentNumber).View());
   x.fields.Add("SRX", received);
 }
 
@@ -114,9 +113,9 @@ std::string SweepstakesPrecedence(const QsoRecord& qso, int version) {
 
 void WriteSweepstakes(Exchange& x, const LogHeader& header) {
   const QsoRecord& qso = x.qso;
-  const std::string received = Number(qso.receivedNumber);
+  const std::string received = DecimalText(qso.receivedNumber).Text();
   const std::string precedence = SweepstakesPrecedence(qso, header.version);
-  const std::string check = Number(qso.check);
+  const std::string check = DecimalText(qso.check).Text();
   WriteSerials(x, received);
   x.fields.Add("PRECEDENCE", precedence);
   x.fields.Add("CHECK", check);
@@ -129,7 +128,7 @@ void WriteSweepstakes(Exchange& x, const LogHeader& header) {
 }
 
 void WriteFieldDay(Exchange& x) {
-  std::string fieldDayClass = Number(x.qso.transmitterCount);
+  std::string fieldDayClass = DecimalText(x.qso.transmitterCount).Text();
   if (x.qso.classLetter != '\0') fieldDayClass.push_back(x.qso.classLetter);
   x.fields.Add("CLASS", fieldDayClass);
   WriteSection(x, x.qso.exchange);
@@ -149,7 +148,7 @@ void WriteCanadianExchange(Exchange& x, const LogHeader& header) {
   }
   // Canadian stations send no serial number in their own contests.
   if (!IsCanadianCall(header.operatorCall)) {
-    x.fields.Add("STX", Number(qso.sentNumber));
+    x.fields.Add("STX", DecimalText(qso.sentNumber).View());
   }
 }
 
@@ -159,7 +158,7 @@ void WriteIota(Exchange& x) {
   const auto serial =
       static_cast<std::int16_t>(static_cast<std::uint8_t>(qso.check) |
                                 static_cast<std::uint8_t>(qso.precedence) << 8);
-  WriteSerials(x, StringPrintf("%d", serial));
+  WriteSerials(x, DecimalText(serial).View());
   const std::string& reference = qso.exchange;
   if (reference.empty() || std::string_view("AENOS").find(reference.front()) ==
                                std::string_view::npos) {
@@ -267,7 +266,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       WriteFieldDay(x);
       break;
     case 12:  // CQP
-      WriteSerials(x, Number(qso.receivedNumber));
+      WriteSerials(x, DecimalText(qso.receivedNumber).View());
       if (const auto county = FindCaliforniaCounty(exchange)) {
         WriteStateAndCounty(fields, "CA", *county);
       } else {
@@ -305,7 +304,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       WriteNewEnglandCounty(x);
       break;
     case 28: {  // North American Sprint
-      WriteSerials(x, Number(qso.receivedNumber));
+      WriteSerials(x, DecimalText(qso.receivedNumber).View());
       StateCheck check = x.check;
       check.stateText = "NT";
       CheckStateOrProvince(x, check);

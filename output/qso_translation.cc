@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "output/qso_translation.h"
 
+#include <charconv>
 #include <optional>
 
+#include "base/decimal_text.h"
 #include "base/string_printf.h"
 #include "core/messages.h"
 #include "output/adif3.h"
@@ -32,8 +34,48 @@ constexpr int kModeRtty = 3;
 constexpr int kModeFm = 4;
 
 bool HasDigit(std::string_view text) {
-  return text.find_first_of("0123456789") != std::string_view::npos;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') return true;
+  }
+  return false;
 }
+
+// Writes `value` as `width` decimal digits with leading zeros.
+void PutDigits(char* out, int value, int width) {
+  for (int i = width - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+}
+
+// The date ("%04d%02d%02d") and time ("%02d%02d%02d", or "%02d%02d" without
+// seconds) texts of a contact.
+struct ContactTime {
+  ContactTime(const UtcTime& utc, bool withSeconds) {
+    if (utc.year >= 0 && utc.year <= 9999) {
+      PutDigits(date.data(), utc.year, 4);
+      PutDigits(date.data() + 4, utc.month, 2);
+      PutDigits(date.data() + 6, utc.day, 2);
+      dateSize = 8;
+    } else {
+      // Years that no contact time of 32 bits reaches; kept exact anyway.
+      const std::string text =
+          StringPrintf("%04d%02d%02d", utc.year, utc.month, utc.day);
+      dateSize = text.copy(date.data(), date.size());
+    }
+    PutDigits(time.data(), utc.hour, 2);
+    PutDigits(time.data() + 2, utc.minute, 2);
+    if (withSeconds) PutDigits(time.data() + 4, utc.second, 2);
+    timeSize = withSeconds ? 6 : 4;
+  }
+  std::string_view Date() const { return {date.data(), dateSize}; }
+  std::string_view Time() const { return {time.data(), timeSize}; }
+
+  std::array<char, 16> date{};
+  std::array<char, 6> time{};
+  std::size_t dateSize = 0;
+  std::size_t timeSize = 0;
+};
 
 void WriteFrequencies(const QsoRecord& qso, int bandIndex, QsoFields& fields) {
   const bool mainIsB = (qso.flags & kFlagMainIsB) != 0;
@@ -42,10 +84,10 @@ void WriteFrequencies(const QsoRecord& qso, int bandIndex, QsoFields& fields) {
   if (!IsInBand(main / 1000000.0, bandIndex)) return;
   if ((qso.flags & kFlagSplit) != 0 && IsInBand(other / 1000000.0, bandIndex) &&
       main != other) {
-    fields.Add("FREQ", FormatMegahertz(other));
-    fields.Add("FREQ_RX", FormatMegahertz(main));
+    fields.Add("FREQ", MegahertzText(other).View());
+    fields.Add("FREQ_RX", MegahertzText(main).View());
   } else {
-    fields.Add("FREQ", FormatMegahertz(main));
+    fields.Add("FREQ", MegahertzText(main).View());
   }
 }
 
@@ -64,14 +106,21 @@ bool IsSatelliteContact(const LogHeader& header, int band, bool sixMeters) {
   }
 }
 
+MegahertzText::MegahertzText(std::uint32_t hertz) {
+  // The quotient as a double lies within a millionth of a millionth of
+  // hertz / 1000000, itself a multiple of 0.000001, so "%f" always prints
+  // the whole megahertz and the six digits of the remaining hertz.
+  char* out = text_.data();
+  out = std::to_chars(out, text_.data() + text_.size(), hertz / 1000000u).ptr;
+  *out++ = '.';
+  PutDigits(out, static_cast<int>(hertz % 1000000u), 6);
+  std::size_t decimals = 6;
+  while (decimals > 3 && out[decimals - 1] == '0') --decimals;
+  size_ = static_cast<std::size_t>(out - text_.data()) + decimals;
+}
+
 std::string FormatMegahertz(std::uint32_t hertz) {
-  std::string text = StringPrintf("%f", hertz / 1000000.0);
-  const std::size_t point = text.find('.');
-  while (point != std::string::npos && text.size() - point - 1 > 3 &&
-         text.back() == '0') {
-    text.pop_back();
-  }
-  return text;
+  return std::string(MegahertzText(hertz).View());
 }
 
 std::string GeneratedContestId(int contestIndex, int modeIndex, int month,
@@ -137,28 +186,23 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
                         const ConversionOptions& options, AdifBody& body) {
   std::int64_t time = qso.time;
   if (header.version >= 800 && header.timeFlag == 0) time -= kStoredTimeOffset;
-  const UtcTime utc = BreakDownUtc(time);
-  const std::string dateText =
-      StringPrintf("%04d%02d%02d", utc.year, utc.month, utc.day);
-  const std::string timeText =
-      options.withSeconds
-          ? StringPrintf("%02d%02d%02d", utc.hour, utc.minute, utc.second)
-          : StringPrintf("%02d%02d", utc.hour, utc.minute);
-
   if (IsSatelliteContact(header, qso.band, options.sixMeters)) {
     return QsoOutcome::kIgnoredSatellite;
   }
+  const UtcTime utc = BreakDownUtc(time);
+  const ContactTime when(utc, options.withSeconds);
   if (qso.call == header.operatorCall || !HasDigit(qso.call)) {
     LogMessage(log, MessageKind::kWarning,
-               StringPrintf(text::kSkipping, qso.call.c_str(), dateText.c_str(),
-                            timeText.c_str()));
+               StringPrintf(text::kSkipping, qso.call.c_str(),
+                            std::string(when.Date()).c_str(),
+                            std::string(when.Time()).c_str()));
     return QsoOutcome::kSkipped;
   }
 
   QsoFields fields(body, log, qso.call, options.adif3);
   fields.Add("CALL", qso.call);
-  fields.Add("QSO_DATE", dateText);
-  fields.Add("TIME_ON", timeText);
+  fields.Add("QSO_DATE", when.Date());
+  fields.Add("TIME_ON", when.Time());
 
   int mode = qso.mode != 0 ? qso.mode : header.modeIndex;
   if ((header.contestIndex == kArrlVhf ||
@@ -175,14 +219,14 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
   if (options.withFrequency) WriteFrequencies(qso, bandIndex, fields);
 
   const int defaultReport = DefaultRst(mode);
-  fields.Add("RST_SENT", StringPrintf("%-1d", defaultReport));
+  fields.Add("RST_SENT", DecimalText(defaultReport).View());
   const bool reportNotLogged = header.contestIndex == kArrlSweepstakes ||
                                header.contestIndex == kFieldDay ||
                                header.contestIndex == kCaliforniaQsoParty;
   const int receivedReport =
       reportNotLogged ? defaultReport
                       : static_cast<std::int16_t>(qso.receivedNumber);
-  fields.Add("RST_RCVD", StringPrintf("%-1d", receivedReport));
+  fields.Add("RST_RCVD", DecimalText(receivedReport).View());
 
   const FlagText flagText = WriteExchangeFields(qso, header, options, fields);
 

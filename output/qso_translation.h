@@ -5,6 +5,7 @@
 // record.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,7 +38,18 @@ bool IsSatelliteContact(const LogHeader& header, int band, bool sixMeters);
 
 // A frequency in Hz as ADIF megahertz: "%f" of Hz / 1000000, with trailing
 // zeros dropped down to three decimals (14025000 gives 14.025, 7025500 gives
-// 7.0255, 0 gives 0.000).
+// 7.0255, 0 gives 0.000). Made without printf, in a buffer of its own.
+class MegahertzText {
+ public:
+  explicit MegahertzText(std::uint32_t hertz);
+  std::string_view View() const { return {text_.data(), size_}; }
+
+ private:
+  std::array<char, 12> text_{};  // "4294.967295"
+  std::size_t size_ = 0;
+};
+
+// The same text as a string.
 std::string FormatMegahertz(std::uint32_t hertz);
 
 // The CONTEST_ID generated for a contest index, the effective mode index and

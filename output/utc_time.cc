@@ -2,6 +2,38 @@
 #include "output/utc_time.h"
 
 namespace kestrum {
+namespace {
+
+struct CivilDate {
+  int year;
+  int month;
+  int day;
+};
+
+// Days since 1970-01-01 to a civil date, counting in 400-year eras that
+// start on 1 March (so that the leap day ends a year). `Int` is wide enough
+// for the days and the eras: a plain int for every date a 32-bit contact
+// time reaches, which keeps the arithmetic cheap on every contact.
+template <typename Int>
+CivilDate CivilFromDays(Int days) {
+  days += 719468;
+  const Int era = (days >= 0 ? days : days - 146096) / 146097;
+  const Int dayOfEra = days - era * 146097;
+  const Int yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const Int dayOfYear =
+      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const Int shiftedMonth = (5 * dayOfYear + 2) / 153;
+  const int day =
+      static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  const int month =
+      static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+  const int year =
+      static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+  return CivilDate{year, month, day};
+}
+
+}  // namespace
 
 UtcTime BreakDownUtc(std::int64_t seconds) {
   constexpr std::int64_t kSecondsPerDay = 86400;
@@ -11,28 +43,14 @@ UtcTime BreakDownUtc(std::int64_t seconds) {
     secondOfDay += kSecondsPerDay;
     --days;
   }
-  // Days since 1970-01-01 to a civil date, counting in 400-year eras that
-  // start on 1 March (so that the leap day ends a year).
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const std::int64_t dayOfEra = days - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear =
-      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-  const int day =
-      static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-  const int month =
-      static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-  const int year =
-      static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-  return UtcTime{year,
-                 month,
-                 day,
-                 static_cast<int>(secondOfDay / 3600),
-                 static_cast<int>(secondOfDay / 60 % 60),
-                 static_cast<int>(secondOfDay % 60)};
+  // About a million years either side of 1970 fit the narrow arithmetic.
+  constexpr std::int64_t kNarrowDays = 365000000;
+  const CivilDate date = days > -kNarrowDays && days < kNarrowDays
+                             ? CivilFromDays(static_cast<int>(days))
+                             : CivilFromDays(days);
+  const int second = static_cast<int>(secondOfDay);
+  return UtcTime{date.year,     date.month,       date.day,
+                 second / 3600, second / 60 % 60, second % 60};
 }
 
 }  // namespace kestrum

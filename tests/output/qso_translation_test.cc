@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -452,6 +453,46 @@ TEST(QsoTranslationTest, MegahertzKeepThreeToSixDecimals) {
   for (const Case& c : cases) {
     EXPECT_EQ(FormatMegahertz(c.hertz), c.text) << c.hertz;
   }
+}
+
+// The text printf's "%f" gives for hertz / 1000000 as a double, trimmed as
+// FormatMegahertz trims it.
+std::string PrintedMegahertz(std::uint32_t hertz) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%f", hertz / 1000000.0);
+  std::string trimmed = text;
+  while (trimmed.size() - trimmed.find('.') - 1 > 3 && trimmed.back() == '0') {
+    trimmed.pop_back();
+  }
+  return trimmed;
+}
+
+TEST(QsoTranslationTest, MegahertzAreWhatPrintfRoundsTo) {
+  // Every frequency up to 1.1 MHz (every six-digit fraction), the edges of
+  // every megahertz and a spread of others up to the largest: the
+  // formatting made without printf must round exactly as "%f" does.
+  std::vector<std::uint32_t> hertz;
+  for (std::uint32_t h = 0; h <= 1100000; ++h) hertz.push_back(h);
+  for (std::uint32_t mhz = 0; mhz <= 4294; ++mhz) {
+    for (std::uint32_t offset : {0u, 1u, 499999u, 500000u, 500001u, 999999u}) {
+      const std::uint64_t h = std::uint64_t{mhz} * 1000000 + offset;
+      if (h <= 4294967295u) hertz.push_back(static_cast<std::uint32_t>(h));
+    }
+  }
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 300000; ++i) {
+    state = state * 1664525u + 1013904223u;  // a fixed sequence over 32 bits
+    hertz.push_back(state);
+  }
+  hertz.push_back(4294967295u);
+  int mismatches = 0;
+  for (const std::uint32_t h : hertz) {
+    if (FormatMegahertz(h) != PrintedMegahertz(h) && ++mismatches <= 5) {
+      ADD_FAILURE() << h << ": " << FormatMegahertz(h) << " but printf "
+                    << PrintedMegahertz(h);
+    }
+  }
+  EXPECT_EQ(mismatches, 0) << "of " << hertz.size();
 }
 
 TEST(QsoTranslationTest, ReceivedReportIsDefaultOrSignedReceivedNumber) {
