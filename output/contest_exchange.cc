@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "output/adif3.h"
 #include "refdata/call_areas.h"
+#include "refdata/call_prefix.h"
 #include "refdata/canadian_provinces.h"
 #include "refdata/county_tables.h"
 #include "refdata/us_states.h"
@@ -27,7 +28,6 @@ struct Exchange {
   const ConversionOptions& options;
   QsoFields& fields;
   FlagText flagText;
-  StateCheck check;  // the call areas of the contact's call
 };
 
 // An exchange whose leading integer is not zero: "5" and "12AB" are numeric,
@@ -177,7 +177,7 @@ void WriteNewEnglandCounty(Exchange& x) {
     WriteStateAndCounty(x.fields, match->state, match->county);
     return;
   }
-  StateCheck check = x.check;
+  StateCheck check = StateCheckOf(x.qso.call);
   check.callIsUs = true;
   CheckStateOrProvince(x, check);
 }
@@ -185,13 +185,15 @@ void WriteNewEnglandCounty(Exchange& x) {
 }  // namespace
 
 StateCheck StateCheckOf(std::string_view call) {
-  return StateCheck{IsUsCall(call), IsCanadianCall(call), {}};
+  // One prefix serves both tests.
+  const std::optional<std::string> prefix = EffectivePrefix(call);
+  return StateCheck{IsUsPrefix(prefix), IsCanadianPrefix(prefix), {}};
 }
 
 void CheckStateOrProvince(const QsoRecord& qso, const StateCheck& check,
                           const ConversionOptions& options, QsoFields& fields,
                           FlagText& flagText) {
-  Exchange x{qso, options, fields, flagText, check};
+  Exchange x{qso, options, fields, flagText};
   CheckStateOrProvince(x, check);
   flagText = x.flagText;
 }
@@ -221,8 +223,10 @@ void WriteName(QsoFields& fields, std::string_view name) {
 FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
                              const ConversionOptions& options,
                              QsoFields& fields) {
-  Exchange x{qso, options, fields, {}, StateCheckOf(qso.call)};
+  Exchange x{qso, options, fields, {}};
   const std::string& exchange = qso.exchange;
+  // The call areas of a contact are worked out only by the contests that
+  // check states and provinces.
   switch (header.contestIndex) {
     case 0:  // CQWW
       WriteCqZone(x);
@@ -230,7 +234,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
     case 1:  // C160
     case 4:  // ARDX
     case 29:
-      CheckStateOrProvince(x, x.check);
+      CheckStateOrProvince(x, StateCheckOf(qso.call));
       break;
     case 2:   // WPX
     case 10:  // WAE
@@ -246,7 +250,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
         fields.Add("SRX", exchange);
         break;
       }
-      StateCheck check = x.check;
+      StateCheck check = StateCheckOf(qso.call);
       if (exchange == "AK" || exchange == "HI") check.callIsUs = true;
       CheckStateOrProvince(x, check);
       break;
@@ -270,7 +274,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       if (const auto county = FindCaliforniaCounty(exchange)) {
         WriteStateAndCounty(fields, "CA", *county);
       } else {
-        StateCheck check = x.check;
+        StateCheck check = StateCheckOf(qso.call);
         check.callIsUs = true;
         check.stateText = "NT";
         CheckStateOrProvince(x, check);
@@ -296,7 +300,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       if (const auto county = FindFloridaCounty(exchange)) {
         WriteStateAndCounty(fields, "FL", *county);
       } else {
-        CheckStateOrProvince(x, x.check);
+        CheckStateOrProvince(x, StateCheckOf(qso.call));
       }
       break;
     case 26:  // NEQP
@@ -305,7 +309,7 @@ FlagText WriteExchangeFields(const QsoRecord& qso, const LogHeader& header,
       break;
     case 28: {  // North American Sprint
       WriteSerials(x, DecimalText(qso.receivedNumber).View());
-      StateCheck check = x.check;
+      StateCheck check = StateCheckOf(qso.call);
       check.stateText = "NT";
       CheckStateOrProvince(x, check);
       break;

@@ -55,8 +55,7 @@ struct StateCheck {
   std::string_view stateText;
 };
 
-// The call areas of a contact's call, with no province text set aside:
-// worked out at the start of every contact.
+// The call areas of a contact's call, with no province text set aside.
 StateCheck StateCheckOf(std::string_view call);
 
 // The state/province check shared by several contests: STATE for a US call's

@@ -230,9 +230,12 @@ QsoOutcome TranslateQso(MessageLog& log, const QsoRecord& qso,
 
   const FlagText flagText = WriteExchangeFields(qso, header, options, fields);
 
-  // The prefix is worked out for every contact, written only when asked for.
-  const std::optional<std::string> prefix = EffectivePrefix(qso.call);
-  if (options.wpxOption && prefix) fields.Add("PFX", *prefix);
+  // The prefix only matters for its field: it is worked out when written.
+  if (options.wpxOption) {
+    if (const std::optional<std::string> prefix = EffectivePrefix(qso.call)) {
+      fields.Add("PFX", *prefix);
+    }
+  }
   if (options.vexoOption) {
     fields.Add(FlagsFieldName(options.adif3), flagText.View());
   }

@@ -21,8 +21,8 @@ struct PrefixStart {
   char second;
 };
 
-std::optional<PrefixStart> StartOfPrefix(std::string_view call) {
-  const std::optional<std::string> prefix = EffectivePrefix(call);
+std::optional<PrefixStart> StartOfPrefix(
+    const std::optional<std::string>& prefix) {
   if (!prefix || prefix->empty()) return std::nullopt;
   return PrefixStart{(*prefix)[0], prefix->size() > 1 ? (*prefix)[1] : '\0'};
 }
@@ -30,7 +30,15 @@ std::optional<PrefixStart> StartOfPrefix(std::string_view call) {
 }  // namespace
 
 bool IsUsCall(std::string_view call) {
-  const std::optional<PrefixStart> start = StartOfPrefix(call);
+  return IsUsPrefix(EffectivePrefix(call));
+}
+
+bool IsCanadianCall(std::string_view call) {
+  return IsCanadianPrefix(EffectivePrefix(call));
+}
+
+bool IsUsPrefix(const std::optional<std::string>& prefix) {
+  const std::optional<PrefixStart> start = StartOfPrefix(prefix);
   if (!start) return false;
   const char second = start->second;
   switch (start->first) {
@@ -47,8 +55,8 @@ bool IsUsCall(std::string_view call) {
   }
 }
 
-bool IsCanadianCall(std::string_view call) {
-  const std::optional<PrefixStart> start = StartOfPrefix(call);
+bool IsCanadianPrefix(const std::optional<std::string>& prefix) {
+  const std::optional<PrefixStart> start = StartOfPrefix(prefix);
   if (!start) return false;
   const char second = start->second;
   switch (start->first) {
