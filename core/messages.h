@@ -47,6 +47,9 @@ inline constexpr char kUnknownVersion[] =
 // A read or write that failed, with the system's reason. Nothing was written
 // then; kLeftAsItWas follows when the ADIF file was there before.
 inline constexpr char kReadFailed[] = "Could not read ZR file %s: %s.";
+// The reason of a failed read when the log's bytes differed between the
+// run's readings: another program changed the file meanwhile.
+inline constexpr char kLogChanged[] = "The log changed while it was converted";
 inline constexpr char kWriteFailed[] = "Could not write ADIF file %s: %s.";
 inline constexpr char kLeftAsItWas[] = " It was left as it was.";
 

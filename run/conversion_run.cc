@@ -16,13 +16,10 @@
 #include "output/adif_body.h"
 #include "output/adif_header.h"
 #include "output/qso_translation.h"
-#include "output/text_sink.h"
+#include "run/log_pass.h"
 
 namespace kestrum {
 namespace {
-
-// Records are read this many at a time.
-constexpr std::size_t kRecordsPerBlock = 4096;
 
 RunResult Ended(RunStatus status) {
   RunResult result;
@@ -51,83 +48,132 @@ RunResult FileError(ConversionUi& ui, const char* format,
   return Ended(RunStatus::kFileError);
 }
 
-// How the record loop ended.
-struct RecordsRead {
-  bool readToEnd = true;  // false: a read failed (InputFile::Error says why)
-  int qsosWritten = 0;    // contacts written or skipped with a warning
-  int qsosIgnored = 0;    // contacts ignored as satellite contacts
-  std::int64_t startTime = 0;  // when the records began, seconds since 1970
-  int seconds = 0;             // how long the records took
-};
+// A count for the texts and results, which hold an int.
+int CountText(std::int64_t count) {
+  return static_cast<int>(std::min<std::int64_t>(count, INT_MAX));
+}
 
-// The record loop: decodes every record behind the header, translates each
-// contact with a call into `body` and ends it. `file` is positioned at the
-// first record, `firstRecord` bytes into the log.
-RecordsRead ConvertRecords(MessageLog& log, InputFile& file,
-                           std::uint64_t firstRecord, const LogHeader& header,
-                           const ConversionOptions& options, AdifBody& body,
-                           RunEnvironment& env) {
-  RecordsRead outcome;
-  outcome.startTime = env.clock.Now();
-  const std::optional<LogLayout> layout = LayoutOfVersion(header.version);
-  if (!layout) {
-    LogMessage(log, MessageKind::kError, text::kUnknownVersion);
-  } else {
-    const std::size_t recordSize = layout->recordSize;
-    const std::uint64_t size = file.Size();
-    const std::uint64_t total = size > firstRecord ? size - firstRecord : 0;
-    std::vector<std::byte> block(recordSize * kRecordsPerBlock);
-    std::uint64_t done = 0;
-    QsoRecord qso;
-    for (;;) {
-      const std::size_t got = file.Read(block);
-      const std::size_t whole = got / recordSize;
-      for (std::size_t i = 0; i < whole; ++i) {
-        if (!DecodeRecord(ByteSpan(block).subspan(i * recordSize), *layout,
-                          outcome.qsosWritten, qso) ||
-            qso.call.empty()) {
-          continue;
-        }
-        switch (TranslateQso(log, qso, header, options, body)) {
-          case QsoOutcome::kWritten:
-          case QsoOutcome::kSkipped:
-            ++outcome.qsosWritten;
-            break;
-          case QsoOutcome::kIgnoredSatellite:
-            ++outcome.qsosIgnored;
-            break;
-        }
-      }
-      done += got;
-      if (total != 0) env.ui.ShowProgress(std::min(done, total), total);
-      if (got < block.size()) break;
-    }
-    outcome.readToEnd = file.Error().empty();
+// The progress of a run's two readings of the records: units are bytes of
+// records, twice the records' bytes in all. The total is the file's size,
+// or for a log read from a pipe what the first reading found.
+class Progress {
+ public:
+  Progress(ConversionUi& ui, std::uint64_t recordBytes)
+      : ui_(ui), recordBytes_(recordBytes) {}
+
+  void Show(int reading, std::uint64_t bytesRead) {
+    if (recordBytes_ == 0) return;
+    const std::uint64_t done = std::min(bytesRead, recordBytes_);
+    ui_.ShowProgress(reading == 1 ? done : recordBytes_ + done,
+                     2 * recordBytes_);
+  }
+  void SecondReadingOf(std::uint64_t recordBytes) {
+    if (recordBytes_ == 0) recordBytes_ = recordBytes;
   }
 
-  // A clock set back during the run counts as no time.
-  const std::int64_t elapsed =
-      std::clamp<std::int64_t>(env.clock.Now() - outcome.startTime, 0, INT_MAX);
-  outcome.seconds = static_cast<int>(elapsed);
-  return outcome;
+ private:
+  ConversionUi& ui_;
+  std::uint64_t recordBytes_;
+};
+
+// What one reading of the log found.
+struct Reading {
+  bool failed = false;
+  std::int64_t qsos = 0;     // written or skipped: what the header counts
+  std::int64_t ignored = 0;  // left out as satellite contacts
+  std::uint64_t recordBytes = 0;
+  std::uint64_t digest = 0;  // of every byte, with their number
+  std::uint64_t size = 0;
+  std::vector<std::byte> start;  // the first bytes, as the header reader got
+};
+
+Reading Finished(const LogPass& pass, Reading reading) {
+  reading.failed = pass.Failed();
+  reading.recordBytes = pass.RecordBytes();
+  reading.digest = pass.Digest().Value();
+  reading.size = pass.Digest().Size();
+  reading.start.assign(pass.Start().begin(), pass.Start().end());
+  return reading;
+}
+
+// The first reading: how many contacts the header will count, which are the
+// records with a call that the satellite rule keeps.
+Reading CountQsos(InputFile& file, const LogLayout& layout,
+                  std::size_t firstRecord, const LogHeader& header,
+                  const ConversionOptions& options, Progress& progress) {
+  LogPass pass(file, layout, firstRecord);
+  Reading reading;
+  for (ByteSpan block; !(block = pass.NextRecords()).empty();) {
+    for (std::size_t at = 0; at < block.size(); at += layout.recordSize) {
+      const std::optional<RecordPreview> record =
+          PreviewRecord(block.subspan(at), layout);
+      if (!record || !record->hasCall) continue;
+      if (IsSatelliteContact(header, record->band, options.sixMeters)) {
+        ++reading.ignored;
+      } else {
+        ++reading.qsos;
+      }
+    }
+    progress.Show(1, pass.RecordBytes());
+  }
+  return Finished(pass, reading);
+}
+
+// The record loop, the second reading: decodes every record behind the
+// header and translates each contact with a call into `body`.
+Reading ConvertRecords(MessageLog& log, InputFile& file,
+                       const LogLayout& layout, std::size_t firstRecord,
+                       const LogHeader& header,
+                       const ConversionOptions& options, AdifBody& body,
+                       Progress& progress) {
+  LogPass pass(file, layout, firstRecord);
+  Reading reading;
+  QsoRecord qso;
+  for (ByteSpan block; !(block = pass.NextRecords()).empty();) {
+    for (std::size_t at = 0; at < block.size(); at += layout.recordSize) {
+      if (!DecodeRecord(block.subspan(at), layout, reading.qsos, qso) ||
+          qso.call.empty()) {
+        continue;
+      }
+      switch (TranslateQso(log, qso, header, options, body)) {
+        case QsoOutcome::kWritten:
+        case QsoOutcome::kSkipped:
+          ++reading.qsos;
+          break;
+        case QsoOutcome::kIgnoredSatellite:
+          ++reading.ignored;
+          break;
+      }
+    }
+    progress.Show(2, pass.RecordBytes());
+  }
+  return Finished(pass, reading);
+}
+
+// Seconds from `startTime` until now; a clock set back counts as no time.
+int ElapsedSeconds(Clock& clock, std::int64_t startTime) {
+  return static_cast<int>(
+      std::clamp<std::int64_t>(clock.Now() - startTime, 0, INT_MAX));
 }
 
 // The summary lines of a run that wrote its file (or refused the log's
 // version): how many contacts went where, in how long.
 void LogSummary(MessageLog& log, const std::string& outputFileName,
-                const RecordsRead& records) {
-  const char* plural = records.seconds == 1 ? "" : "s";
+                const Reading& reading, int seconds) {
+  const char* plural = seconds == 1 ? "" : "s";
   const char* fileName = outputFileName.c_str();
-  if (records.qsosIgnored > 0) {
+  const int written = CountText(reading.qsos);
+  if (reading.ignored > 0) {
     LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSummaryNonSatellite, records.qsosWritten,
-                            records.seconds, plural, fileName));
-    LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSatelliteIgnored, records.qsosIgnored));
+               StringPrintf(text::kSummaryNonSatellite, written, seconds,
+                            plural, fileName));
+    LogMessage(
+        log, MessageKind::kInformation,
+        StringPrintf(text::kSatelliteIgnored, CountText(reading.ignored)));
   } else {
-    LogMessage(log, MessageKind::kInformation,
-               StringPrintf(text::kSummary, records.qsosWritten,
-                            records.seconds, plural, fileName));
+    LogMessage(
+        log, MessageKind::kInformation,
+        StringPrintf(text::kSummary, written, seconds, plural, fileName));
   }
 }
 
@@ -155,6 +201,7 @@ RunResult Failed(RunResult result, MessageLog& log, ConversionUi& ui,
 RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   const std::string& inputFileName = request.inputPath;
   const std::string& outputFileName = request.outputPath;
+  const ConversionOptions& options = request.options;
   if (inputFileName.empty() || outputFileName.empty()) {
     env.ui.ReplaceMessageList(MessageLog());
     env.ui.ShowErrorBox(inputFileName.empty() ? text::kMissingInput
@@ -163,7 +210,6 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
   }
 
   MessageLog log;
-  const ConversionOptions& options = request.options;
   RunResult result;
 
   // Nothing is created or changed until both files are known to be usable:
@@ -186,18 +232,25 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
     return FileError(env.ui, text::kOutputNotCreated, outputFileName,
                      output.error);
   }
+  // The log is read three times: its first bytes for the header, then all
+  // of it to count the contacts and once more to convert them. The file
+  // layer makes that possible for pipes too.
+  std::unique_ptr<InputFile> file = std::move(input.file);
+  const auto readFailedBecause = [&](const std::string& reason) {
+    return Failed(
+        std::move(result), log, env.ui,
+        StringPrintf(text::kReadFailed, inputFileName.c_str(), reason.c_str()));
+  };
   const auto readFailed = [&] {
-    return Failed(std::move(result), log, env.ui,
-                  StringPrintf(text::kReadFailed, inputFileName.c_str(),
-                               ReasonOf(input.file->Error()).c_str()));
+    return readFailedBecause(ReasonOf(file->Error()));
   };
 
   // The header is judged on the log's first bytes; a read that failed
   // before they were all there is a failure of the disk, not of the log.
   LogHeader& header = result.header;
   std::vector<std::byte> start(kLongestHeader);
-  start.resize(input.file->Read(start));
-  if (!input.file->Error().empty()) return readFailed();
+  start.resize(file->Read(start));
+  if (!file->Error().empty()) return readFailed();
   const std::size_t firstRecord =
       ReadLogHeader(log, inputFileName, start, header);
   if (firstRecord == 0) {
@@ -208,43 +261,62 @@ RunResult RunConversion(const RunRequest& request, RunEnvironment& env) {
         StringPrintf(text::kClosingReport, 0, outputFileName.c_str()));
     return result;
   }
-  if (!input.file->Seek(firstRecord)) return readFailed();
-  // The header carries the final count of contacts: the body is held until
-  // the records are done.
-  StringSink bodyText;
-  AdifBody body(bodyText);
-  const RecordsRead records =
-      ConvertRecords(log, *input.file, firstRecord, header, options, body, env);
-  if (!records.readToEnd) return readFailed();
-  input.file.reset();
 
-  if (!LayoutOfVersion(header.version)) {
+  const std::int64_t startTime = env.clock.Now();
+  const std::optional<LogLayout> layout = LayoutOfVersion(header.version);
+  if (!layout) {
     // A version without a record layout: refused like a bad header.
+    LogMessage(log, MessageKind::kError, text::kUnknownVersion);
     result.status = RunStatus::kLogRefused;
-    LogSummary(log, outputFileName, records);
+    LogSummary(log, outputFileName, Reading(),
+               ElapsedSeconds(env.clock, startTime));
     env.ui.ReplaceMessageList(log);
     env.ui.ShowInformationBox(
         StringPrintf(text::kClosingReport, 0, outputFileName.c_str()));
     return result;
   }
 
+  // The header carries the count of contacts, so a first reading counts
+  // them; the second converts them and streams the body to the file as it
+  // fills, so that a log of any size takes little memory.
+  const std::uint64_t size = file->Size();
+  Progress progress(env.ui, size > firstRecord ? size - firstRecord : 0);
+  const Reading counted =
+      CountQsos(*file, *layout, firstRecord, header, options, progress);
+  if (counted.failed) return readFailed();
+  if (counted.start != start) return readFailedBecause(text::kLogChanged);
+  progress.SecondReadingOf(counted.recordBytes);
+
+  const OutputFacts facts{CountText(counted.qsos), startTime};
+  const bool headerWritten =
+      WriteOutputHeader(*output.file, header, options, facts);
+  AdifBody body(*output.file);
+  // After a failed write the conversion still runs to its end, so that the
+  // message list shows the same warnings as a run that succeeds.
+  const Reading converted = ConvertRecords(log, *file, *layout, firstRecord,
+                                           header, options, body, progress);
+  if (converted.failed) return readFailed();
+  file.reset();
+  if (converted.qsos != counted.qsos || converted.ignored != counted.ignored ||
+      converted.size != counted.size || converted.digest != counted.digest) {
+    return readFailedBecause(text::kLogChanged);
+  }
+  const int seconds = ElapsedSeconds(env.clock, startTime);
+
   // A file that was not written whole is dropped: the old one stays.
-  const OutputFacts facts{records.qsosWritten, records.startTime};
-  if (!body.Finish() ||
-      !WriteOutputHeader(*output.file, header, options, facts) ||
-      !output.file->Write(bodyText.Text()) || !output.file->Commit()) {
+  if (!headerWritten || !body.Finish() || !output.file->Commit()) {
     std::string line = StringPrintf(text::kWriteFailed, outputFileName.c_str(),
                                     ReasonOf(output.file->Error()).c_str());
     if (outputExisted) line += text::kLeftAsItWas;
     return Failed(std::move(result), log, env.ui, line);
   }
   result.replacedExisting = output.file->ReplacedExisting();
-  LogSummary(log, outputFileName, records);
+  LogSummary(log, outputFileName, converted, seconds);
   env.ui.ReplaceMessageList(log);
+  result.qsosWritten = CountText(converted.qsos);
+  result.qsosIgnored = CountText(converted.ignored);
   env.ui.ShowInformationBox(StringPrintf(
-      text::kClosingReport, records.qsosWritten, outputFileName.c_str()));
-  result.qsosWritten = records.qsosWritten;
-  result.qsosIgnored = records.qsosIgnored;
+      text::kClosingReport, result.qsosWritten, outputFileName.c_str()));
   return result;
 }
 

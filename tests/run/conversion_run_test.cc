@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tests/support/fakes.h"
 #include "tests/support/log_builder.h"
@@ -287,6 +289,94 @@ TEST(ConversionRunTest, LongPathIsReportedWhole) {
   run.Convert(BuildLog(Header8(), {}), "in.bin", output);
   EXPECT_THAT(run.ui.informationBoxes,
               ElementsAre("0 QSOs written to " + output));
+}
+
+// The header's count comes from a first reading of the records, the body
+// from a second: a log that changed in between (a record more or less, other
+// bytes) fails and writes nothing; one that reads the same twice converts.
+TEST(ConversionRunTest, LogThatChangesBetweenReadingsWritesNothing) {
+  // Longer than the header's first reading, so that the change comes
+  // between the two readings of the records.
+  const std::vector<TestRecord> records(100, Contact("K1ABC"));
+  const Bytes log = BuildLog(Header8(), records);
+  Bytes otherCall = log;
+  otherCall[1024 + 1] = std::byte{'9'};  // K9ABC: same count, other bytes
+  Bytes emptyCall = log;
+  emptyCall[1024 + 50] = std::byte{0};  // the second call gone
+  Bytes longer = log;
+  longer.push_back(std::byte{'x'});  // a piece of a record more
+  std::vector<TestRecord> more = records;
+  more.push_back(Contact("K3ABC"));
+  const struct {
+    const char* what;
+    Bytes rereadAs;
+  } cases[] = {
+      {"unchanged", log},
+      {"a record more", BuildLog(Header8(), more)},
+      {"a record less",
+       BuildLog(Header8(), {records.begin() + 1, records.end()})},
+      {"other bytes", otherCall},
+      {"a call emptied", emptyCall},
+      {"a partial record more", longer},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryRun run;
+    run.files.files["out.adi"] = Bytes(3, std::byte{'o'});
+    run.files.inputsRewrittenTo = c.rereadAs;
+    const RunResult result = run.Convert(log);
+    if (c.rereadAs == log) {
+      EXPECT_EQ(result.status, RunStatus::kConverted);
+      EXPECT_EQ(result.qsosWritten, 100);
+      continue;
+    }
+    EXPECT_EQ(result.status, RunStatus::kFileError);
+    EXPECT_EQ(result.qsosWritten, 0);
+    EXPECT_EQ(run.files.Text("out.adi"), "ooo");
+    const std::string error =
+        "Could not read ZR file in.bin: The log changed while it was "
+        "converted.";
+    EXPECT_THAT(run.ui.errorBoxes, ElementsAre("ERROR:  " + error));
+    EXPECT_THAT(run.ui.messageList,
+                ElementsAre("Contest is WPX, Operator is W1AW, ZR 8.05", "",
+                            error, ""));
+    EXPECT_TRUE(run.ui.informationBoxes.empty());
+  }
+}
+
+TEST(ConversionRunTest, ProgressGrowsThroughBothReadingsToTheTotal) {
+  std::vector<TestRecord> records(20000, Contact("K1ABC"));
+  MemoryRun run;
+  run.Convert(BuildLog(Header8(), records));
+  const auto& progress = run.ui.progress;
+  ASSERT_GE(progress.size(), 4u) << "a few calls in each reading";
+  EXPECT_LE(progress.size(), 40u) << "not one per record";
+  for (std::size_t i = 0; i < progress.size(); ++i) {
+    EXPECT_LE(progress[i].first, progress[i].second);
+    if (i > 0) {
+      EXPECT_GE(progress[i].first, progress[i - 1].first);
+      EXPECT_GE(progress[i].second, progress[i - 1].second);
+    }
+  }
+  EXPECT_EQ(progress.back().first, progress.back().second);
+  EXPECT_EQ(progress.back().second, 2u * 20000 * 50) << "both readings";
+}
+
+TEST(ConversionRunTest, EveryWarningOfALongLogIsShownInOrder) {
+  // More warnings than the message log keeps in memory.
+  std::vector<TestRecord> records;
+  for (int i = 0; i < 60000; ++i) {
+    records.push_back(Contact(i % 2 == 0 ? "NOCALL" : "K1ABC"));
+    records.back().time = 1306540800 + i;
+  }
+  MemoryRun run;
+  run.Convert(BuildLog(Header8(), records));
+  const std::vector<std::string>& list = run.ui.messageList;
+  ASSERT_EQ(list.size(), 2u + 1 + 30000 + 1);
+  EXPECT_EQ(list[1], "60000 QSOs written in 0 seconds to out.adi");
+  EXPECT_EQ(list[3], "Skipping QSO with NOCALL on 20110528 at 000000");
+  EXPECT_EQ(list[3 + 29999], "Skipping QSO with NOCALL on 20110528 at 163958");
+  EXPECT_EQ(list.back(), "");
 }
 
 }  // namespace

@@ -50,24 +50,34 @@ class MemoryOutput final : public OutputFile {
 }  // namespace
 
 std::size_t MemoryInputFile::Read(std::span<std::byte> buffer) {
+  const std::optional<std::size_t>& failsAfter = failsAfter_;
   std::size_t end = bytes_.size();
-  if (failsAfter_ && *failsAfter_ < end) end = *failsAfter_;
+  if (failsAfter && *failsAfter < end) end = *failsAfter;
   const std::size_t count =
       position_ >= end ? 0 : std::min(buffer.size(), end - position_);
   std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), count,
               buffer.begin());
   position_ += count;
-  if (count < buffer.size() && failsAfter_ && *failsAfter_ < bytes_.size()) {
+  if (count < buffer.size() && failsAfter && *failsAfter < bytes_.size()) {
     error_ = "Input/output error";
   }
+  if (position_ == bytes_.size()) readToEnd_ = true;
   return count;
+}
+
+bool MemoryInputFile::Seek(std::uint64_t offset) {
+  if (offset == 0 && readToEnd_ && rewritten_) bytes_ = *rewritten_;
+  position_ = static_cast<std::size_t>(offset);
+  return true;
 }
 
 Opened<InputFile> MemoryFileAccess::OpenInput(const std::string& path) {
   const auto found = files.find(path);
   if (found == files.end()) return {nullptr, "No such file or directory"};
   if (unreadable.count(path) != 0) return {nullptr, "Permission denied"};
-  return {std::make_unique<MemoryInputFile>(found->second, readFailsAfter), {}};
+  auto file = std::make_unique<MemoryInputFile>(found->second, readFailsAfter);
+  if (inputsRewrittenTo) file->RewriteAfterFirstReading(*inputsRewrittenTo);
+  return {std::move(file), {}};
 }
 
 Opened<OutputFile> MemoryFileAccess::CreateOutput(const std::string& path,

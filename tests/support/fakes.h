@@ -31,11 +31,12 @@ class MemoryInputFile final : public InputFile {
                            std::optional<std::size_t> failsAfter = {})
       : bytes_(std::move(bytes)), failsAfter_(failsAfter) {}
 
+  // Once it was read to its end, reading it again from the start gives
+  // `bytes`: a log that changed while it was converted.
+  void RewriteAfterFirstReading(Bytes bytes) { rewritten_ = std::move(bytes); }
+
   std::size_t Read(std::span<std::byte> buffer) override;
-  bool Seek(std::uint64_t offset) override {
-    position_ = static_cast<std::size_t>(offset);
-    return true;
-  }
+  bool Seek(std::uint64_t offset) override;
   const std::string& Error() const override { return error_; }
   std::uint64_t Size() const override { return bytes_.size(); }
   std::size_t Position() const { return position_; }
@@ -43,7 +44,9 @@ class MemoryInputFile final : public InputFile {
  private:
   Bytes bytes_;
   std::optional<std::size_t> failsAfter_;
+  std::optional<Bytes> rewritten_;
   std::size_t position_ = 0;
+  bool readToEnd_ = false;
   std::string error_;
 };
 
@@ -54,6 +57,8 @@ class MemoryFileAccess final : public FileAccess {
   std::set<std::string> uncreatable;   // names that cannot be created
   // Reads fail after this many bytes of any input (the end of good media).
   std::optional<std::size_t> readFailsAfter;
+  // Inputs read to their end once give these bytes when read again.
+  std::optional<Bytes> inputsRewrittenTo;
   // Writes fail once this many bytes were written (a full disk).
   std::optional<std::size_t> writeFailsAfter;
   bool commitFails = false;
@@ -79,6 +84,8 @@ class RecordingUi final : public ConversionUi {
   std::vector<std::string> messageList;
   std::vector<MessageKind> messageKinds;  // of each line of messageList
   int messageListUpdates = 0;
+  // Every ShowProgress call: done, total.
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> progress;
 
   void ShowErrorBox(std::string_view text) override {
     errorBoxes.emplace_back(text);
@@ -94,6 +101,9 @@ class RecordingUi final : public ConversionUi {
       messageKinds.push_back(kind);
     });
     ++messageListUpdates;
+  }
+  void ShowProgress(std::uint64_t done, std::uint64_t total) override {
+    progress.emplace_back(done, total);
   }
 };
 
