@@ -77,7 +77,8 @@ Bytes EncodeRecord(int generation, const TestRecord& r) {
     PutU32(bytes, 6, r.frequencyB);
     PutU32(bytes, 10, static_cast<std::uint32_t>(r.time));
     PutU8(bytes, 14, r.flags);
-    PutU8(bytes, 15, (r.band & 0x0f) | (r.mode & 0x0f) << 4);
+    PutU8(bytes, 15,
+          static_cast<unsigned>((r.band & 0x0f) | (r.mode & 0x0f) << 4));
     PutText(bytes, 16, r.call, 14);
     PutText(bytes, 30, r.exchange, 7);
     // The check shares byte 35 with the sixth exchange character.
