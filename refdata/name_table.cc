@@ -82,7 +82,8 @@ namespace {
 // The entry `index` of the range [start, start + count), or "" outside it.
 std::string_view RangeEntry(int start, int count, int index) {
   if (index < 0 || index >= count) return {};
-  return NameTable[static_cast<std::size_t>(start + index)];
+  return NameTable[static_cast<std::size_t>(start) +
+                   static_cast<std::size_t>(index)];
 }
 
 }  // namespace
