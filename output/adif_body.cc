@@ -7,7 +7,6 @@
 namespace kestrum {
 namespace {
 
-constexpr int kWrapColumn = 80;
 constexpr std::string_view kEndOfRecord = " <EOR>\n";
 
 }  // namespace
@@ -21,44 +20,10 @@ char* AdifBody::Grow(std::size_t size) {
   return held_.data() + heldSize_;
 }
 
-void AdifBody::AddField(std::string_view name, std::string_view value) {
-  if (value.empty()) return;
-  char digits[24];
-  std::string_view length;
-  if (value.size() < 100) {  // nearly every value: no need for to_chars
-    digits[0] = static_cast<char>('0' + value.size() / 10);
-    digits[1] = static_cast<char>('0' + value.size() % 10);
-    length = value.size() < 10 ? std::string_view(digits + 1, 1)
-                               : std::string_view(digits, 2);
-  } else {
-    const auto counted =
-        std::to_chars(digits, digits + sizeof digits, value.size());
-    length = std::string_view(digits,
-                              static_cast<std::size_t>(counted.ptr - digits));
-  }
-  // "<" name ":" length ">" value
-  const std::size_t fieldSize = name.size() + length.size() + value.size() + 3;
-  const int fieldLength = static_cast<int>(
-      std::min(fieldSize, static_cast<std::size_t>(kWrapColumn)));
-  // The test leaves out the blank that follows, so a line reaches at most 80
-  // columns.
-  const bool newLine = lineLength_ + fieldLength >= kWrapColumn;
-  if (newLine && lineLength_ != 0) FlushLine();
-  char* out = Reserve(fieldSize + 1);
-  if (newLine) {
-    lineLength_ = 0;
-  } else if (lineLength_ != 0) {
-    *out++ = ' ';
-    lineLength_ += 1;
-  }
-  *out++ = '<';
-  Put(out, name);
-  *out++ = ':';
-  Put(out, length);
-  *out++ = '>';
-  Put(out, value);
-  heldSize_ = static_cast<std::size_t>(out - held_.data());
-  lineLength_ += fieldLength;
+std::string_view AdifBody::LongLength(std::size_t size, char* digits) {
+  const auto counted = std::to_chars(digits, digits + kMaxDigits, size);
+  return std::string_view(digits,
+                          static_cast<std::size_t>(counted.ptr - digits));
 }
 
 void AdifBody::EndRecord() {

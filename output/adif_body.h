@@ -31,7 +31,45 @@ class AdifBody {
   // more ends the line and starts the next one (without a leading blank);
   // otherwise it follows the last field after one blank. A field too long
   // for any line stands whole on a line of its own.
-  void AddField(std::string_view name, std::string_view value);
+  void AddField(std::string_view name, std::string_view value) {
+    // Inline, so that the names, which are constants, are copied as such.
+    if (value.empty()) return;
+    char digits[kMaxDigits];
+    std::string_view length;
+    if (value.size() < 100) {  // nearly every value
+      digits[0] = static_cast<char>('0' + value.size() / 10);
+      digits[1] = static_cast<char>('0' + value.size() % 10);
+      length = value.size() < 10 ? std::string_view(digits + 1, 1)
+                                 : std::string_view(digits, 2);
+    } else {
+      length = LongLength(value.size(), digits);
+    }
+    // "<" name ":" length ">" value
+    const std::size_t fieldSize =
+        name.size() + length.size() + value.size() + 3;
+    const int fieldLength = fieldSize < kWrapColumn
+                                ? static_cast<int>(fieldSize)
+                                : static_cast<int>(kWrapColumn);
+    // The test leaves out the blank that follows, so a line reaches at most
+    // 80 columns.
+    const bool newLine = lineLength_ + fieldLength >= kWrapColumn;
+    if (newLine && lineLength_ != 0) FlushLine();
+    char* out = Reserve(fieldSize + 1);
+    if (newLine) {
+      lineLength_ = 0;
+    } else if (lineLength_ != 0) {
+      *out++ = ' ';
+      lineLength_ += 1;
+    }
+    *out++ = '<';
+    Put(out, name);
+    *out++ = ':';
+    Put(out, length);
+    *out++ = '>';
+    Put(out, value);
+    heldSize_ = static_cast<std::size_t>(out - held_.data());
+    lineLength_ += fieldLength;
+  }
 
   // Closes a contact's record: " <EOR>\n" on the current line, without the
   // wrap test, and a line length that makes the next field start a new line
@@ -61,6 +99,11 @@ class AdifBody {
   // held text once a block is full.
   void FlushLine();
   void WriteHeld();
+  static constexpr int kWrapColumn = 80;
+  static constexpr std::size_t kMaxDigits = 24;
+  // The decimal digits of a value's length of 100 or more, into `digits`.
+  static std::string_view LongLength(std::size_t size, char* digits);
+
   // Room for `size` more bytes after the held text; returns where they go.
   char* Reserve(std::size_t size) {
     if (held_.size() - heldSize_ >= size) return held_.data() + heldSize_;
