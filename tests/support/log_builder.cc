@@ -4,8 +4,19 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/log_layout.h"
+
 namespace kestrum::testing {
 namespace {
+
+// The header and record sizes of a generation come from the decoder's table;
+// the offsets below are written out here.
+std::size_t HeaderSize(int generation) {
+  return LayoutOfGeneration(generation)->headerSize;
+}
+std::size_t RecordSize(int generation) {
+  return LayoutOfGeneration(generation)->recordSize;
+}
 
 void PutText(Bytes& bytes, std::size_t offset, const std::string& text,
              std::size_t width) {
@@ -31,7 +42,7 @@ void PutU32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
 }
 
 Bytes EncodeHeader7(const TestHeader& h) {
-  Bytes bytes(398);
+  Bytes bytes(HeaderSize(7));
   PutU8(bytes, 11, h.powerNumber);
   PutText(bytes, 20, h.call, 14);
   PutText(bytes, 34, h.name, 30);
@@ -51,7 +62,7 @@ Bytes EncodeHeader7(const TestHeader& h) {
 
 Bytes EncodeHeader(const TestHeader& h) {
   if (h.generation == 7) return EncodeHeader7(h);
-  Bytes bytes(h.generation == 8 ? 1024 : 4096);
+  Bytes bytes(HeaderSize(h.generation));
   PutText(bytes, 0, h.contest, 32);
   PutText(bytes, 32, h.versionText, 16);
   PutText(bytes, 48, h.call, 32);
@@ -71,7 +82,7 @@ Bytes EncodeHeader(const TestHeader& h) {
 
 Bytes EncodeRecord(int generation, const TestRecord& r) {
   if (generation == 7) {
-    Bytes bytes(37);
+    Bytes bytes(RecordSize(7));
     PutU16(bytes, 0, r.receivedNumber);
     PutU32(bytes, 2, r.frequencyA);
     PutU32(bytes, 6, r.frequencyB);
@@ -85,7 +96,7 @@ Bytes EncodeRecord(int generation, const TestRecord& r) {
     if (r.exchange.size() < 5) PutU8(bytes, 35, r.check);
     return bytes;
   }
-  Bytes bytes(generation == 10 ? 64 : 50);
+  Bytes bytes(RecordSize(generation));
   PutText(bytes, 0, r.call, 16);
   PutText(bytes, 16, r.exchange, 8);
   PutU8(bytes, 24, r.band);

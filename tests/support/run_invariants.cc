@@ -91,8 +91,10 @@ std::string CheckRunInvariants(const Bytes& log, const MemoryRun& run) {
     return {};
   }
 
+  const LogLayout layout7 = *LayoutOfGeneration(7);
   if (run.result.header.version < 700 ||
-      (recordStart == 398) != (run.result.header.version == 700)) {
+      (recordStart == layout7.firstRecord) !=
+          (run.result.header.version == 700)) {
     return "header accepted with version " +
            std::to_string(run.result.header.version);
   }
@@ -117,7 +119,7 @@ std::string CheckRunInvariants(const Bytes& log, const MemoryRun& run) {
   }
 
   long long withCall = 0;
-  const std::size_t callOffset = recordSize == 37 ? 16 : 0;
+  const std::size_t callOffset = recordSize == layout7.recordSize ? 16 : 0;
   for (std::size_t at = recordStart; log.size() - at >= recordSize;
        at += recordSize) {
     if (log[at + callOffset] != std::byte{0}) ++withCall;
