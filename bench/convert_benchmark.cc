@@ -27,8 +27,10 @@
 #include <vector>
 
 #include "bench/bench_log.h"
+#include "output/adif_body.h"
 #include "run/conversion_run.h"
 #include "run/disk_file_access.h"
+#include "run/log_pass.h"
 
 namespace kestrum::bench {
 namespace {
@@ -81,13 +83,13 @@ double RawIoSeconds(const std::string& log, const std::string& output,
   Opened<InputFile> input = files.OpenInput(log);
   Opened<OutputFile> file = files.CreateOutput(output, true);
   if (!input.file || !file.file) return -1;
-  std::vector<std::byte> block(64 * 4096);
+  std::vector<std::byte> block(kRecordsPerBlock * 64);
   std::size_t checksum = 0;
   for (std::size_t got; (got = input.file->Read(block)) != 0;) {
     checksum += static_cast<std::size_t>(block[got - 1]);
   }
   benchmark::DoNotOptimize(checksum);
-  const std::string text(std::size_t{64} << 10, 'x');
+  const std::string text(AdifBody::kDefaultBlockSize, 'x');
   for (std::uintmax_t left = outputSize; left > 0;) {
     const std::size_t piece =
         static_cast<std::size_t>(std::min<std::uintmax_t>(left, text.size()));

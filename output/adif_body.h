@@ -23,7 +23,7 @@ class AdifBody {
  public:
   // Finished lines are held until about `blockSize` bytes are together and
   // then written to `sink`, which must outlive the body.
-  static constexpr std::size_t kDefaultBlockSize = std::size_t{64} << 10;
+  static constexpr std::size_t kDefaultBlockSize = std::size_t{256} << 10;
   explicit AdifBody(TextSink& sink, std::size_t blockSize = kDefaultBlockSize);
 
   // Appends the field "<NAME:length>value" to the current line. An empty
