@@ -48,9 +48,13 @@ class ByteDigest {
   // The fingerprint of every byte added so far, and their number.
   std::uint64_t Value() const {
     std::uint64_t state = size_;
-    for (const std::uint64_t lane : lanes_) state = Mix(state, lane);
+    for (const std::uint64_t lane : lanes_) {
+      state = Mix(state, lane ^ (lane >> 29));
+      state ^= state >> 31;
+    }
     for (std::size_t i = 0; i < pendingSize_; ++i) {
       state = Mix(state, std::to_integer<std::uint64_t>(pending_[i]) + 256);
+      state ^= state >> 31;
     }
     return state ^ (state >> 29);
   }
@@ -70,9 +74,10 @@ class ByteDigest {
     }
     return word;
   }
+  // Each lane multiplies by an odd number, which loses nothing: a word
+  // that differs always gives a lane that differs.
   static std::uint64_t Mix(std::uint64_t state, std::uint64_t word) {
-    state = (state ^ word) * kPrime;
-    return state ^ (state >> 31);
+    return (state ^ word) * kPrime;
   }
   // The next word of the stream goes into the lane its position gives.
   void MixWord(const std::byte* word) {

@@ -12,6 +12,24 @@
 
 namespace kestrum {
 
+// Writes `value` (0 to 10^width - 1) as exactly `width` decimal digits,
+// leading zeros included, two digits at a time.
+inline void PutDigits(char* out, unsigned value, int width) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343"
+      "53637383940414243444546474849505152535455565758596061626364656667686970"
+      "717273747576777879808182838485868788899091929394959697989900";
+  int at = width;
+  while (at >= 2) {
+    const unsigned pair = value % 100;
+    value /= 100;
+    at -= 2;
+    out[at] = kPairs[2 * pair];
+    out[at + 1] = kPairs[2 * pair + 1];
+  }
+  if (at == 1) out[0] = static_cast<char>('0' + value % 10);
+}
+
 class DecimalText {
  public:
   explicit DecimalText(std::int64_t value) {

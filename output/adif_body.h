@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/decimal_text.h"
 #include "output/text_sink.h"
 
 namespace kestrum {
@@ -37,8 +38,7 @@ class AdifBody {
     char digits[kMaxDigits];
     std::string_view length;
     if (value.size() < 100) {  // nearly every value
-      digits[0] = static_cast<char>('0' + value.size() / 10);
-      digits[1] = static_cast<char>('0' + value.size() % 10);
+      PutDigits(digits, static_cast<unsigned>(value.size()), 2);
       length = value.size() < 10 ? std::string_view(digits + 1, 1)
                                  : std::string_view(digits, 2);
     } else {

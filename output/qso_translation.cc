@@ -40,22 +40,14 @@ bool HasDigit(std::string_view text) {
   return false;
 }
 
-// Writes `value` as `width` decimal digits with leading zeros.
-void PutDigits(char* out, int value, int width) {
-  for (int i = width - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  }
-}
-
 // The date ("%04d%02d%02d") and time ("%02d%02d%02d", or "%02d%02d" without
 // seconds) texts of a contact.
 struct ContactTime {
   ContactTime(const UtcTime& utc, bool withSeconds) {
     if (utc.year >= 0 && utc.year <= 9999) {
-      PutDigits(date.data(), utc.year, 4);
-      PutDigits(date.data() + 4, utc.month, 2);
-      PutDigits(date.data() + 6, utc.day, 2);
+      PutDigits(date.data(), static_cast<unsigned>(utc.year), 4);
+      PutDigits(date.data() + 4, static_cast<unsigned>(utc.month), 2);
+      PutDigits(date.data() + 6, static_cast<unsigned>(utc.day), 2);
       dateSize = 8;
     } else {
       // Years that no contact time of 32 bits reaches; kept exact anyway.
@@ -63,9 +55,11 @@ struct ContactTime {
           StringPrintf("%04d%02d%02d", utc.year, utc.month, utc.day);
       dateSize = text.copy(date.data(), date.size());
     }
-    PutDigits(time.data(), utc.hour, 2);
-    PutDigits(time.data() + 2, utc.minute, 2);
-    if (withSeconds) PutDigits(time.data() + 4, utc.second, 2);
+    PutDigits(time.data(), static_cast<unsigned>(utc.hour), 2);
+    PutDigits(time.data() + 2, static_cast<unsigned>(utc.minute), 2);
+    if (withSeconds) {
+      PutDigits(time.data() + 4, static_cast<unsigned>(utc.second), 2);
+    }
     timeSize = withSeconds ? 6 : 4;
   }
   std::string_view Date() const { return {date.data(), dateSize}; }
@@ -113,7 +107,7 @@ MegahertzText::MegahertzText(std::uint32_t hertz) {
   char* out = text_.data();
   out = std::to_chars(out, text_.data() + text_.size(), hertz / 1000000u).ptr;
   *out++ = '.';
-  PutDigits(out, static_cast<int>(hertz % 1000000u), 6);
+  PutDigits(out, hertz % 1000000u, 6);
   std::size_t decimals = 6;
   while (decimals > 3 && out[decimals - 1] == '0') --decimals;
   size_ = static_cast<std::size_t>(out - text_.data()) + decimals;

@@ -43,11 +43,19 @@ UtcTime BreakDownUtc(std::int64_t seconds) {
     secondOfDay += kSecondsPerDay;
     --days;
   }
-  // About a million years either side of 1970 fit the narrow arithmetic.
-  constexpr std::int64_t kNarrowDays = 365000000;
-  const CivilDate date = days > -kNarrowDays && days < kNarrowDays
-                             ? CivilFromDays(static_cast<int>(days))
-                             : CivilFromDays(days);
+  // A log's contacts come in order, most of them on the day of the one
+  // before: the date of the last day asked for is kept.
+  thread_local std::int64_t lastDays = 0;
+  thread_local CivilDate lastDate = CivilFromDays(0);
+  if (days != lastDays) {
+    // About a million years either side of 1970 fit the narrow arithmetic.
+    constexpr std::int64_t kNarrowDays = 365000000;
+    lastDate = days > -kNarrowDays && days < kNarrowDays
+                   ? CivilFromDays(static_cast<int>(days))
+                   : CivilFromDays(days);
+    lastDays = days;
+  }
+  const CivilDate date = lastDate;
   const int second = static_cast<int>(secondOfDay);
   return UtcTime{date.year,     date.month,       date.day,
                  second / 3600, second / 60 % 60, second % 60};
