@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config bash-completion
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   libwxgtk3.2-dev xvfb xauth xdotool x11-utils xclip imagemagick
-  clang clang-format libclang-rt-14-dev valgrind
+  clang clang-format clang-tidy libclang-rt-14-dev valgrind
   nodejs npm trustedqsl
 )
 if [ "${1:-}" = "--minimal" ]; then
