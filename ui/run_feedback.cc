@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 
+#include "ui/model/test_pause.h"
 #include "ui/session_trace.h"
 #include "ui/wx_strings.h"
 
@@ -31,6 +32,7 @@ void RunFeedback::ShowProgress(
     std::uint64_t done, std::uint64_t total,
     const std::function<std::string(int percent)>& line) {
   if (!busy_) return;
+  PauseIfTestAsks();
   const std::optional<int> percent =
       pacer_.Update(done, total, ProgressPacer::Clock::now());
   if (!percent) return;

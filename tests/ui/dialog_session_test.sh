@@ -367,14 +367,16 @@ ended
 
 # 6. Several logs dropped at once: each converted into its own ADIF file,
 # the list shows each under a line naming it, one box sums up. The last,
-# large one shows its progress; keys pressed meanwhile do nothing.
+# large one shows its progress; keys pressed meanwhile do nothing. The
+# dialog waits a little at each step of progress, or the run would end
+# before the test could press a key.
 drop="$work/drop"
 mkdir -p "$drop"
 cp "$log" "$drop/first.bin"
 head -c 100 /dev/zero >"$drop/BAD.BIN"
 echo "notes" >"$drop/notes.txt"
-"$write_session_log" "$drop/large.bin" 1000000
-here=$drop start KESTRUM_UI_DROP="$drop/first.bin
+"$write_session_log" "$drop/large.bin" 300000
+here=$drop start KESTRUM_UI_PAUSE_MS=20 KESTRUM_UI_DROP="$drop/first.bin
 $drop/notes.txt
 $drop/BAD.BIN
 $drop/large.bin"
@@ -386,8 +388,8 @@ done
 grep -q "^progress${tab}Converting large.bin (3 of 3)" "$trace" ||
   fail "a long run showed no progress"
 xdotool key --delay 50 alt+w Escape
-shown "error-box${tab}2 logs converted, 1 refused; 1000003 QSOs written" 1200
-dismiss_box "error-box${tab}2 logs converted, 1 refused; 1000003 QSOs written"
+shown "error-box${tab}2 logs converted, 1 refused; 300003 QSOs written" 1200
+dismiss_box "error-box${tab}2 logs converted, 1 refused; 300003 QSOs written"
 if grep -q "^option" "$trace"; then fail "a key worked during the run"; fi
 same_as_convert "$drop/first.adi" "$drop/first.bin"
 [ ! -e "$drop/BAD.adi" ] || fail "the refused log left an ADIF file"
@@ -395,7 +397,7 @@ message_list >"$work/list.txt"
 for line in "information${tab}ZR BIN file $drop/first.bin" \
   "error${tab}ZR file $drop/BAD.BIN does not have a valid header." \
   "information${tab}ZR BIN file $drop/large.bin" \
-  "warning${tab}323334 more warnings not shown"; do
+  "warning${tab}90001 more warnings not shown"; do
   grep -qxF "$line" "$work/list.txt" || fail "the list lacks: $line"
 done
 rm "$drop/large.bin" "$drop/large.adi"

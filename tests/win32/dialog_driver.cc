@@ -521,9 +521,11 @@ int main(int argc, char** argv) {
 
   // 3. The log on the command line, with a second argument that is
   // ignored; then several logs dropped at once, the last one large enough
-  // to show its progress, while a key does nothing.
+  // to show its progress, while a key does nothing. The dialog waits a
+  // little at each step of progress, or the run would end before a key
+  // could be pressed.
   const std::string large = folder + "\\large.bin";
-  constexpr int kLargeLog = 1000000;  // contacts: seconds of work
+  constexpr int kLargeLog = 300000;  // contacts
   {
     testing::TestHeader header;
     header.generation = 8;
@@ -539,9 +541,11 @@ int main(int argc, char** argv) {
   }
   const std::string drop = log + "\n" + folder + "\\notes.txt\n" + large;
   SetEnvironmentVariableA("KESTRUM_UI_DROP", drop.c_str());
+  SetEnvironmentVariableA("KESTRUM_UI_PAUSE_MS", "20");
   const std::string errors = folder + "\\errors.txt";
   started = Start(program, folder, std::string(argv[3]) + " extra", errors);
   SetEnvironmentVariableA("KESTRUM_UI_DROP", nullptr);
+  SetEnvironmentVariableA("KESTRUM_UI_PAUSE_MS", nullptr);
   Check(ListLines(started.dialog, kInputList) == std::vector<std::string>{log},
         "the log of the command line is not chosen: " +
             Joined(ListLines(started.dialog, kInputList)));

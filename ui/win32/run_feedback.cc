@@ -2,6 +2,7 @@
 #include "ui/win32/run_feedback.h"
 
 #include "ui/model/dialog_template.h"
+#include "ui/model/test_pause.h"
 
 namespace kestrum::win32 {
 namespace {
@@ -55,6 +56,7 @@ void RunFeedback::ShowProgress(
     std::uint64_t done, std::uint64_t total,
     const std::function<std::string(int percent)>& line) {
   if (!active_) return;
+  PauseIfTestAsks();
   const std::optional<int> percent =
       pacer_.Update(done, total, ProgressPacer::Clock::now());
   if (!percent) return;
