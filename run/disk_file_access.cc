@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "run/disk_input_file.h"
+#include "run/overlapped_writer.h"
 #include "run/system_file.h"
 
 #ifdef _WIN32
@@ -21,13 +22,18 @@ namespace {
 namespace fs = std::filesystem;
 
 // Text is collected up to this many bytes before it goes to the system.
-constexpr std::size_t kWriteBufferBytes = 64 * 1024;
+constexpr std::size_t kWriteBufferBytes = 256 * 1024;
 
-// ADIF text into a ReplacementFile, with the platform's line ends.
+// ADIF text into a ReplacementFile, with the platform's line ends. The
+// system writes on a thread of its own (OverlappedWriter) while the
+// conversion goes on.
 class DiskOutputFile final : public OutputFile {
  public:
   explicit DiskOutputFile(std::unique_ptr<ReplacementFile> file)
-      : file_(std::move(file)) {
+      : file_(std::move(file)),
+        writer_([this](std::string_view bytes, std::string& error) {
+          return file_->File().WriteAll(bytes, error);
+        }) {
     buffer_.reserve(kWriteBufferBytes);
   }
 
@@ -47,6 +53,10 @@ class DiskOutputFile final : public OutputFile {
 
   bool Commit() override {
     if (!error_.empty() || !Flush()) return false;
+    if (!writer_.Finish()) {
+      error_ = writer_.Error();
+      return false;
+    }
     return file_->Commit(error_);
   }
 
@@ -55,12 +65,13 @@ class DiskOutputFile final : public OutputFile {
 
  private:
   bool Flush() {
-    const bool written = file_->File().WriteAll(buffer_, error_);
-    buffer_.clear();
-    return written;
+    if (buffer_.empty() || writer_.Write(buffer_)) return true;
+    error_ = writer_.Error();
+    return false;
   }
 
   std::unique_ptr<ReplacementFile> file_;
+  OverlappedWriter writer_;  // ends before `file_` closes
   std::string buffer_;
   std::string error_;
 };
