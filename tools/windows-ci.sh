@@ -9,7 +9,8 @@
 # Steps: the 32-bit release build (build-win32); the unit tests under Wine;
 # kestrum-convert.exe compared byte for byte with the Linux build
 # (build-linux-ref) on every sample and several option sets; the dialog
-# driven in a virtual X display; build-win32/kestrum-<version>-win32.zip.
+# driven in a virtual X display, and checked whole on a screen at 150 %;
+# build-win32/kestrum-<version>-win32.zip.
 #
 # Wine runs 32-bit programs only where the kernel runs 32-bit Linux
 # programs. Where it cannot, the tests run on a 64-bit build of the same
@@ -155,6 +156,27 @@ tests/win32/compare_with_linux.sh build-linux-ref/cli/kestrum-convert \
 
 step "the dialog"
 tests/win32/dialog_test.sh "$test_build" examples $screenshot
+
+step "the dialog at 150 %"
+# Wine reads the screen's resolution when its server starts.
+"$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+  /d 144 /f >/dev/null 2>&1
+"$WINE" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d 144 /f \
+  >/dev/null 2>&1
+"$wineserver" -k >/dev/null 2>&1 || true
+"$wineserver" -w
+"$wineserver" -p >/dev/null 2>&1 </dev/null
+"$WINE" wineboot >/dev/null 2>&1 </dev/null
+winpath() { "$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+mkdir -p "$WINEPREFIX/drive_c/Logs"
+if ! "$WINE" "$(winpath "$test_build/tests/win32/dialog_driver.exe")" \
+  "$(winpath "$test_build/ui/win32/Kestrum.exe")" 'C:\Logs' --layout \
+  'C:\Logs\scaled.bmp'; then
+  echo "FAIL: the dialog at 150 %"
+  exit 1
+fi
+convert "$WINEPREFIX/drive_c/Logs/scaled.bmp" -strip "$test_build/dialog-150.png"
+echo "the dialog at 150 %: $test_build/dialog-150.png"
 
 step "release zip"
 cmake --build build-win32 --target win32-zip

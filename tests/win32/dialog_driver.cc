@@ -4,6 +4,7 @@
 // dialog, run under Wine in a virtual X display by tools/windows-ci.sh.
 //
 //   dialog_driver KESTRUM_EXE FOLDER LOG [--click ID]... [--screenshot BMP]
+//   dialog_driver KESTRUM_EXE FOLDER --layout [BMP]
 //
 // Starts the program in FOLDER, checks the fresh dialog, chooses LOG (a
 // file name in FOLDER) and FOLDER\chosen.adi through the two file choosers,
@@ -12,7 +13,8 @@
 // the system menu and Exit. Prints the message list, one line each, and
 // the closing box's text, as kestrum-convert prints them; exits with 0 when
 // every check held. Each failed check prints a line beginning
-// "dialog test: ".
+// "dialog test: ". With --layout, on a screen set to 150 %, it checks only
+// that the dialog and its about box show every control and text whole.
 #include <windows.h>
 
 #include <algorithm>
@@ -115,10 +117,11 @@ std::vector<std::string> StaticTexts(HWND dialog) {
   return texts;
 }
 
-// The static texts of a dialog of the program that its font does not fit
-// into. The font is made as the dialog manager makes it from the
-// templates' "MS Shell Dlg", 8 points, at the screen's resolution: another
-// process's font handle cannot be used here.
+// The texts of a dialog's labels, buttons and check boxes that its font
+// does not fit into, and the controls that reach past the dialog's client
+// area. The font is made as the dialog manager makes it from the templates'
+// "MS Shell Dlg", 8 points, at the screen's resolution: another process's
+// font handle cannot be used here.
 std::vector<std::string> CutTexts(HWND dialog) {
   HDC dc = GetDC(dialog);
   const HFONT font = CreateFontA(
@@ -126,15 +129,43 @@ std::vector<std::string> CutTexts(HWND dialog) {
       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
       DEFAULT_QUALITY, DEFAULT_PITCH, "MS Shell Dlg");
   const HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT client = {};
+  GetClientRect(dialog, &client);
   std::vector<std::string> cut;
-  for (HWND control : StaticTextControls(dialog)) {
-    const std::string text = WindowText(control);
-    SIZE needed = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()),
-                          &needed);
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    const std::string text = WindowText(child);
     RECT place = {};
-    GetClientRect(control, &place);
-    if (needed.cx > place.right) cut.push_back(text);
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    if (place.left < 0 || place.top < 0 || place.right > client.right ||
+        place.bottom > client.bottom) {
+      cut.push_back("(outside) " + text);
+      continue;
+    }
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    int room = place.right - place.left;
+    if (lstrcmpiA(className, "Static") == 0) {
+      if ((style & SS_TYPEMASK) == SS_ICON) continue;
+    } else if (lstrcmpiA(className, "Button") == 0) {
+      const LONG kind = style & BS_TYPEMASK;
+      if (kind == BS_GROUPBOX) continue;
+      if (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX) {
+        room -= GetSystemMetrics(SM_CXMENUCHECK) + 2;  // the box and a gap
+      } else {
+        room -= 2 * GetSystemMetrics(SM_CXEDGE);  // the button's frame
+      }
+    } else {
+      continue;
+    }
+    // DT_CALCRECT measures the text as drawn, a mnemonic's '&' left out.
+    RECT needed = {};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE);
+    if (needed.right > room) cut.push_back(text);
   }
   SelectObject(dc, oldFont);
   DeleteObject(font);
@@ -351,6 +382,32 @@ bool SaveScreenshot(HWND window, const std::string& path) {
   return std::fclose(out) == 0;
 }
 
+// The dialog and its about box on a screen set to 150 %: each control
+// within its window, no text cut. Saves the dialog's picture in
+// `screenshot` when given.
+int CheckLayout(const std::string& program, const std::string& folder,
+                const std::string& screenshot) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  Check(dpi == 144,
+        "the screen is at " + std::to_string(dpi) + " dpi, not 144 (150 %)");
+  const Program started = Start(program, folder, "");
+  Check(CutTexts(started.dialog).empty(),
+        "at 150 % the dialog cuts " + Joined(CutTexts(started.dialog)));
+  PostMessageA(started.dialog, WM_SYSCOMMAND, kAboutCommand, 0);
+  const HWND about = WaitForWindow(text::kAboutTitle);
+  Check(CutTexts(about).empty(),
+        "at 150 % the about box cuts " + Joined(CutTexts(about)));
+  Click(about, IDOK);
+  WaitUntilGone(about, "the about box");
+  if (!screenshot.empty()) {
+    Check(SaveScreenshot(started.dialog, screenshot), "no screenshot written");
+  }
+  Exit(started);
+  return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -369,6 +426,9 @@ int main(int argc, char** argv) {
     if (std::string(argv[i]) == "--click")
       clicks.push_back(std::atoi(argv[i + 1]));
     if (std::string(argv[i]) == "--screenshot") screenshot = argv[i + 1];
+  }
+  if (std::string(argv[3]) == "--layout") {
+    return CheckLayout(program, folder, argc > 4 ? argv[4] : "");
   }
   std::string proposal = log;
   proposal.replace(proposal.rfind('.'), std::string::npos, ".adi");
