@@ -14,6 +14,14 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
 #endif
 
 namespace kestrum {
@@ -51,7 +59,27 @@ std::FILE* OpenUnnamedFile() {
   return file;
 }
 #else
-std::FILE* OpenUnnamedFile() { return std::tmpfile(); }
+// In the system's folder for temporary files ($TMPDIR, else /tmp): unnamed
+// where the file system makes such files, else named and removed at once.
+std::FILE* OpenUnnamedFile() {
+  std::error_code ignored;
+  std::filesystem::path folder = std::filesystem::temp_directory_path(ignored);
+  if (folder.empty()) folder = "/tmp";
+  int descriptor = -1;
+#ifdef O_TMPFILE
+  descriptor =
+      open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, S_IRUSR | S_IWUSR);
+#endif
+  if (descriptor < 0) {
+    std::string pattern = (folder / "kestrum-XXXXXX").string();
+    descriptor = mkostemp(pattern.data(), O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    unlink(pattern.c_str());
+  }
+  std::FILE* file = fdopen(descriptor, "w+b");
+  if (file == nullptr) close(descriptor);
+  return file;
+}
 #endif
 
 }  // namespace

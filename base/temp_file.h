@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // TempFile: an unnamed temporary file for data too large to hold in memory
-// (the lines of a long message list, a log read from a pipe). No other
-// program sees it by name, and the system removes it when it is closed or
-// the process ends, however it ends.
+// (the lines of a long message list, a log read from a pipe), in the
+// system's folder for temporary files. No other program sees it by name,
+// and the system removes it when it is closed or the process ends, however
+// it ends.
 #pragma once
 
 #include <cstddef>

@@ -122,11 +122,7 @@ Opened<InputFile> ReadLog(OpenedForReading opened, std::uint64_t pipeLimit) {
     return {MakeRegularInput(std::move(opened.file), opened.start, opened.size),
             {}};
   }
-  std::string error;
-  SystemFile scratch = OpenScratchFile(error);
-  if (!scratch.IsOpen()) return {nullptr, std::move(error)};
-  return {MakePipeInput(std::move(opened.file), std::move(scratch), pipeLimit),
-          {}};
+  return MakePipeInput(std::move(opened.file), pipeLimit);
 }
 
 }  // namespace

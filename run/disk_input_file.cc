@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "base/temp_file.h"
+
 namespace kestrum {
 namespace {
 
@@ -65,10 +67,8 @@ class RegularInputFile final : public InputFile {
 
 class PipeInputFile final : public InputFile {
  public:
-  PipeInputFile(SystemFile source, SystemFile scratch, std::uint64_t limit)
-      : source_(std::move(source)),
-        scratch_(std::move(scratch)),
-        limit_(limit) {}
+  PipeInputFile(SystemFile source, std::uint64_t limit)
+      : source_(std::move(source)), limit_(limit), error_(scratch_.Error()) {}
 
   std::size_t Read(std::span<std::byte> buffer) override {
     std::size_t filled = 0;
@@ -101,13 +101,10 @@ class PipeInputFile final : public InputFile {
  private:
   // Reads bytes that were kept before, at position_.
   std::optional<std::size_t> ReadKept(std::span<std::byte> buffer) {
-    if (scratchPosition_ != position_ && !scratch_.SeekTo(position_, error_)) {
-      return std::nullopt;
-    }
-    const std::optional<std::size_t> got = scratch_.ReadSome(buffer, error_);
-    if (got && *got == 0) error_ = kFileShrank;  // the scratch file lost bytes
-    if (!got || *got == 0) return std::nullopt;
-    scratchPosition_ = position_ + *got;
+    const std::size_t got = scratch_.ReadAt(position_, buffer);
+    if (!scratch_.Error().empty()) error_ = scratch_.Error();
+    if (got == 0 && error_.empty()) error_ = kFileShrank;
+    if (!error_.empty()) return std::nullopt;
     return got;
   }
 
@@ -124,15 +121,11 @@ class PipeInputFile final : public InputFile {
           "Larger than " + SizeText(limit_) + ", the most read from a pipe";
       return std::nullopt;
     }
-    if ((scratchPosition_ != kept_ && !scratch_.SeekTo(kept_, error_)) ||
-        !scratch_.WriteAll(
-            std::string_view(reinterpret_cast<const char*>(buffer.data()),
-                             *got),
-            error_)) {
+    if (!scratch_.Append(buffer.first(*got))) {
+      error_ = scratch_.Error();
       return std::nullopt;
     }
     kept_ += *got;
-    scratchPosition_ = kept_;
     return got;
   }
 
@@ -151,12 +144,11 @@ class PipeInputFile final : public InputFile {
   }
 
   SystemFile source_;
-  SystemFile scratch_;
+  TempFile scratch_;  // what the pipe delivered, kept_ bytes
   std::uint64_t limit_;
-  std::uint64_t kept_ = 0;             // bytes of the pipe in the scratch file
-  std::uint64_t scratchPosition_ = 0;  // where the scratch file stands
-  std::uint64_t position_ = 0;         // where the next Read starts
-  bool ended_ = false;                 // the pipe reached its end
+  std::uint64_t kept_ = 0;
+  std::uint64_t position_ = 0;  // where the next Read starts
+  bool ended_ = false;          // the pipe reached its end
   std::string error_;
 };
 
@@ -168,10 +160,11 @@ std::unique_ptr<InputFile> MakeRegularInput(SystemFile file,
   return std::make_unique<RegularInputFile>(std::move(file), start, size);
 }
 
-std::unique_ptr<InputFile> MakePipeInput(SystemFile source, SystemFile scratch,
-                                         std::uint64_t limit) {
-  return std::make_unique<PipeInputFile>(std::move(source), std::move(scratch),
-                                         limit);
+Opened<InputFile> MakePipeInput(SystemFile source, std::uint64_t limit) {
+  auto file = std::make_unique<PipeInputFile>(std::move(source), limit);
+  // A scratch file that could not be made fails the file at once.
+  if (!file->Error().empty()) return {nullptr, file->Error()};
+  return {std::move(file), {}};
 }
 
 }  // namespace kestrum

@@ -22,12 +22,11 @@ std::unique_ptr<InputFile> MakeRegularInput(SystemFile file,
                                             std::uint64_t start,
                                             std::uint64_t size);
 
-// The log that the pipe `source` delivers, kept in `scratch` (an empty file
-// open for reading and writing, see OpenScratchFile) as it arrives. A pipe
+// The log that the pipe `source` delivers, kept in a scratch file (a
+// TempFile) as it arrives; fails when no scratch file can be made. A pipe
 // that delivers more than `limit` bytes fails at the first byte past it,
 // with a reason that names the limit. Size() tells how many bytes arrived so
 // far: all of them once a read has met the end of the pipe.
-std::unique_ptr<InputFile> MakePipeInput(SystemFile source, SystemFile scratch,
-                                         std::uint64_t limit);
+Opened<InputFile> MakePipeInput(SystemFile source, std::uint64_t limit);
 
 }  // namespace kestrum

@@ -102,9 +102,4 @@ OpenedForReading OpenForReading(const std::string& path);
 // device (so a terminal too); never closed.
 OpenedForReading OpenStandardInputFile();
 
-// A new file for reading and writing in the system's folder for temporary
-// files that no other program can open and that disappears when it is
-// closed, also when the process dies. Not open on failure, with `error` set.
-SystemFile OpenScratchFile(std::string& error);
-
 }  // namespace kestrum

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <limits>
 
-#include "run/signal_cleanup.h"
 #include "run/system_file.h"
 
 namespace kestrum {
@@ -157,28 +156,6 @@ OpenedForReading OpenStandardInputFile() {
   result.file = SystemFile(STDIN_FILENO, false);
   Describe(result);
   return result;
-}
-
-SystemFile OpenScratchFile(std::string& error) {
-  const std::filesystem::path folder = [] {
-    std::error_code ignored;
-    std::filesystem::path found = std::filesystem::temp_directory_path(ignored);
-    return found.empty() ? std::filesystem::path("/tmp") : found;
-  }();
-  const int unnamed =
-      open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, S_IRUSR | S_IWUSR);
-  if (unnamed >= 0) return SystemFile(unnamed);
-  // Where the file system makes no unnamed files, the name goes at once;
-  // the ending signals wait until it is gone.
-  HeldSignals held;
-  std::string pattern = (folder / "kestrum-XXXXXX").string();
-  const int named = mkostemp(pattern.data(), O_CLOEXEC);
-  if (named < 0) {
-    error = LastSystemReason();
-    return SystemFile();
-  }
-  unlink(pattern.c_str());
-  return SystemFile(named);
 }
 
 }  // namespace kestrum

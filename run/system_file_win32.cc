@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <random>
 
 #include "run/system_file.h"
 
@@ -196,32 +195,6 @@ OpenedForReading OpenStandardInputFile() {
   result.file = SystemFile(handle, false);
   Describe(result);
   return result;
-}
-
-SystemFile OpenScratchFile(std::string& error) {
-  std::wstring folder(MAX_PATH + 1, L'\0');
-  const DWORD length =
-      GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
-  if (length == 0 || length > folder.size()) {
-    error = LastSystemReason();
-    return SystemFile();
-  }
-  folder.resize(length);
-  std::mt19937 generator{std::random_device{}()};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::wstring name = folder + L"kestrum-" +
-                              std::to_wstring(generator() % 100000000u) +
-                              L".tmp";
-    // Nobody else may open it, and the system removes it when it is
-    // closed, whatever ends the process.
-    const HANDLE handle = CreateFileW(
-        name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) return SystemFile(handle);
-    if (GetLastError() != ERROR_FILE_EXISTS) break;
-  }
-  error = LastSystemReason();
-  return SystemFile();
 }
 
 }  // namespace kestrum
